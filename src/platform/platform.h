@@ -1,0 +1,172 @@
+// The seam between the portable core and the operating system.
+//
+// Everything the screen saver needs of the OS is declared here, in the core's own terms, and
+// nothing else: the core never includes a window-system header. A backend (SDL2 on Linux, Win32
+// later) implements `Platform`; tests install a fake that scripts answers and records calls.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace frost {
+
+// Opaque handles. On Linux windows are X11 window ids, so the numbers on the command line and
+// the handles the backend hands out are the same kind of thing.
+using WindowHandle = std::uintptr_t;
+using DeviceHandle = std::uintptr_t;
+using ContextHandle = std::uintptr_t;
+using InstanceHandle = std::uintptr_t;
+
+enum class WindowClassKind { FullScreen, Preview };
+
+// How a window is created: a borderless popup covering the changed display mode, a top-most
+// window with title bar and borders, or a child covering a foreign window's client area.
+enum class WindowStyle { Popup, OverlappedTopmost, Child };
+
+struct PixelFormatRequest {
+  int colorBits = 32;
+  int alphaBits = 0;
+  int depthBits = 32;
+  int stencilBits = 0;
+  bool doubleBuffer = true;
+};
+
+struct WindowRequest {
+  WindowStyle style = WindowStyle::Popup;
+  std::string title;
+  int width = 0;
+  int height = 0;
+  WindowHandle parent = 0;
+  PixelFormatRequest pixelFormat;
+};
+
+// One display mode as the system enumerates it.
+struct DisplayModeRecord {
+  std::uint32_t width = 0;
+  std::uint32_t height = 0;
+  std::uint32_t bitsPerPixel = 0;
+  std::uint32_t frequency = 0;
+};
+
+// A display-mode change request. Negative sizes are passed through unchanged (the system
+// refuses them); a frequency of 0 means "whatever the hardware defaults to".
+struct DisplayModeChange {
+  int width = 0;
+  int height = 0;
+  int colorBits = 0;
+  std::uint32_t frequency = 0;
+};
+
+enum class MessageIcon { None, Error, Exclamation, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+enum class EventKind {
+  Size,         // client area resized: width, height
+  KeyDown,      // key: virtual-key code (27 is Escape)
+  KeyUp,        // key
+  Close,        // the user or the window manager asks the window to close
+  Destroy,      // the window is gone
+  Quit,         // the process is asked to end (signal, session end)
+  SysCommand,   // command: the OS wants to start a screen saver or power the monitor down
+  Activate,     // minimized: true while the window is being minimised or hidden
+  MouseMove,    // x, y
+  MouseButton,  // a button went down or up
+  Other
+};
+
+enum class SysCommand { ScreenSave, MonitorPower, Other };
+
+struct WindowEvent {
+  EventKind kind = EventKind::Other;
+  WindowHandle window = 0;
+  int width = 0;
+  int height = 0;
+  int key = 0;
+  int x = 0;
+  int y = 0;
+  bool minimized = false;
+  SysCommand command = SysCommand::Other;
+};
+
+inline constexpr int kKeyEscape = 27;
+
+// What the "registry" holds: whether the key could be opened, and the value (empty when the
+// key exists without the value).
+struct InstallPathKey {
+  bool keyOpened = false;
+  std::string value;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Process.
+  virtual std::string CommandLine() = 0;  // full line, program name first
+  virtual std::string CurrentDirectory() = 0;
+  virtual bool SetCurrentDirectory(const std::string& path) = 0;
+
+  // Clocks. The performance counter may be missing (frequency query fails); the millisecond
+  // timer wraps every 49.7 days.
+  virtual bool QueryPerformanceFrequency(std::int64_t& countsPerSecond) = 0;
+  virtual std::int64_t QueryPerformanceCounter() = 0;
+  virtual std::uint32_t TimeGetTime() = 0;
+
+  // Files. Paths the core builds use backslashes; the backend translates them when it opens.
+  virtual std::FILE* OpenFile(const std::string& path, const char* mode) = 0;
+  virtual InstallPathKey ReadInstallPathKey() = 0;
+  // Where config.cfg lives for this installation folder.
+  virtual std::string SettingsFilePath(const std::string& installPath) = 0;
+
+  // Display modes.
+  virtual bool EnumDisplayMode(int index, DisplayModeRecord& mode) = 0;
+  virtual bool ChangeDisplayMode(const DisplayModeChange& mode) = 0;
+  virtual bool RestoreDisplayMode() = 0;
+
+  // Windows and GL contexts, one step at a time so that each failure can be told apart.
+  virtual bool RegisterWindowClass(WindowClassKind kind, InstanceHandle instance) = 0;
+  virtual bool UnregisterWindowClass(InstanceHandle instance) = 0;
+  virtual WindowHandle CreateWindow(const WindowRequest& request) = 0;
+  virtual DeviceHandle GetDeviceContext(WindowHandle window) = 0;
+  virtual int ChoosePixelFormat(DeviceHandle dc, const PixelFormatRequest& request) = 0;
+  virtual bool SetPixelFormat(DeviceHandle dc, int format) = 0;
+  virtual ContextHandle CreateContext(DeviceHandle dc) = 0;
+  virtual bool MakeCurrent(DeviceHandle dc, ContextHandle context) = 0;  // 0, 0 releases
+  virtual bool DeleteContext(ContextHandle context) = 0;
+  virtual bool ReleaseDeviceContext(WindowHandle window, DeviceHandle dc) = 0;
+  virtual bool DestroyWindow(WindowHandle window) = 0;
+  // Show, raise, and (when asked) take the keyboard focus.
+  virtual void ShowWindow(WindowHandle window, bool takeFocus) = 0;
+  virtual bool GetClientSize(WindowHandle window, int& width, int& height) = 0;
+  virtual WindowHandle DesktopWindow() = 0;
+  virtual WindowHandle ForegroundWindow() = 0;
+  virtual void SwapBuffers(DeviceHandle dc) = 0;
+  // 1 waits for the vertical blank inside the swap; false when the driver refuses.
+  virtual bool SetSwapInterval(int interval) = 0;
+
+  // Events: never waits. The default processing is what the OS does with an event the
+  // saver's window procedure does not handle.
+  virtual bool PeekEvent(WindowEvent& event) = 0;
+  virtual void DefaultProcessing(const WindowEvent& event) = 0;
+
+  // Cursor.
+  virtual void ShowCursor(bool show) = 0;
+  virtual bool GetCursorPos(int& x, int& y) = 0;
+
+  // Message boxes: modal; Return answers with the first (default) button.
+  virtual MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
+                                   const std::string& caption, MessageButtons buttons,
+                                   MessageIcon icon) = 0;
+};
+
+// The platform the core talks to. Until one is installed, the backend linked into the program
+// provides its own (`DefaultPlatform`), which static objects may already need.
+Platform& Os();
+// Installs a platform (tests); nullptr goes back to the default. Returns the previous one.
+Platform* SetPlatform(Platform* platform);
+// Defined by the backend that is linked in.
+Platform& DefaultPlatform();
+
+}  // namespace frost

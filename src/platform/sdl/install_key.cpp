@@ -1,0 +1,56 @@
+#include "platform/sdl/install_key.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <sstream>
+
+namespace frost::linux_host {
+namespace {
+
+constexpr const char* kSection = "HKEY_LOCAL_MACHINE\\software\\Torvane\\ZADevor";
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+// Registry names compare without regard to case.
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace
+
+InstallPathKey ParseInstallKey(const std::string& text) {
+  InstallPathKey key;
+  std::istringstream lines(text);
+  std::string line;
+  bool inSection = false;
+  while (std::getline(lines, line)) {
+    line = Trim(line);
+    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+    if (line.front() == '[') {
+      inSection = line.back() == ']' && SameName(line.substr(1, line.size() - 2), kSection);
+      if (inSection) key.keyOpened = true;
+      continue;
+    }
+    const auto equals = line.find('=');
+    if (!inSection || equals == std::string::npos) continue;
+    if (SameName(Trim(line.substr(0, equals)), "path")) key.value = Trim(line.substr(equals + 1));
+  }
+  return key;
+}
+
+std::string InstallKeyPath(const std::string& executablePath) {
+  namespace fs = std::filesystem;
+  const fs::path binDir = fs::path(executablePath).parent_path();
+  return (binDir.parent_path() / "etc" / "frostmote" / "install.reg").string();
+}
+
+}  // namespace frost::linux_host

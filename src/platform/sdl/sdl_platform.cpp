@@ -1,0 +1,431 @@
+// The Linux backend of the seam: SDL2 for the window, GL context, display modes, events,
+// cursor, message boxes and clocks; plain POSIX for files and folders.
+#include "platform/sdl/sdl_platform.h"
+
+#include <SDL.h>
+#include <limits.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "platform/sdl/install_key.h"
+
+namespace frost::linux_host {
+namespace {
+
+std::string ReadWholeFile(const std::string& path, bool& opened) {
+  std::ifstream in(path, std::ios::binary);
+  opened = static_cast<bool>(in);
+  std::ostringstream text;
+  if (opened) text << in.rdbuf();
+  return text.str();
+}
+
+std::string ExecutablePath() {
+  char buffer[PATH_MAX + 1] = {};
+  const ssize_t length = readlink("/proc/self/exe", buffer, PATH_MAX);
+  return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
+}
+
+// Translates the Windows-style separators the core builds paths with.
+std::string NativePath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+int ChannelBits(int colorBits) { return colorBits <= 16 ? 5 : 8; }
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() {
+  // A message box over the saver must not minimise it, and leaving full screen is ours to do.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "1");
+}
+
+SdlPlatform::~SdlPlatform() {
+  if (videoReady_) SDL_Quit();
+}
+
+void SdlPlatform::SetArguments(int argc, char** argv) {
+  std::string line;
+  for (int i = 0; i < argc; ++i) {
+    std::string argument = argv[i] != nullptr ? argv[i] : "";
+    // The program name is quoted when it holds blanks, as the Windows shell passes it.
+    if (i == 0 && argument.find_first_of(" \t") != std::string::npos) {
+      argument = "\"" + argument + "\"";
+    }
+    if (i > 0) line += ' ';
+    line += argument;
+  }
+  commandLine_ = line;
+}
+
+bool SdlPlatform::EnsureVideo() {
+  if (videoReady_) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  videoReady_ = true;
+  return true;
+}
+
+std::string SdlPlatform::CommandLine() { return commandLine_; }
+
+std::string SdlPlatform::CurrentDirectory() {
+  char buffer[PATH_MAX + 1] = {};
+  return getcwd(buffer, PATH_MAX) != nullptr ? std::string(buffer) : std::string();
+}
+
+bool SdlPlatform::SetCurrentDirectory(const std::string& path) {
+  return chdir(NativePath(path).c_str()) == 0;
+}
+
+bool SdlPlatform::QueryPerformanceFrequency(std::int64_t& countsPerSecond) {
+  countsPerSecond = static_cast<std::int64_t>(SDL_GetPerformanceFrequency());
+  return countsPerSecond > 0;
+}
+
+std::int64_t SdlPlatform::QueryPerformanceCounter() {
+  return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
+}
+
+std::uint32_t SdlPlatform::TimeGetTime() { return SDL_GetTicks(); }
+
+std::FILE* SdlPlatform::OpenFile(const std::string& path, const char* mode) {
+  return std::fopen(NativePath(path).c_str(), mode);
+}
+
+InstallPathKey SdlPlatform::ReadInstallPathKey() {
+  bool opened = false;
+  const std::string text = ReadWholeFile(InstallKeyPath(ExecutablePath()), opened);
+  if (!opened) return {};
+  return ParseInstallKey(text);
+}
+
+std::string SdlPlatform::SettingsFilePath(const std::string&) {
+  // An installed data folder is not writable by the user: keep config.cfg in the user's
+  // configuration folder instead.
+  std::string base;
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && xdg[0] == '/') {
+    base = xdg;
+  } else {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+      const passwd* entry = getpwuid(getuid());
+      home = entry != nullptr ? entry->pw_dir : "/tmp";
+    }
+    base = std::string(home) + "/.config";
+  }
+  return base + "/frostmote/config.cfg";
+}
+
+bool SdlPlatform::EnumDisplayMode(int index, DisplayModeRecord& mode) {
+  if (!EnsureVideo()) return false;
+  if (index < 0 || index >= SDL_GetNumDisplayModes(0)) return false;
+  SDL_DisplayMode sdlMode{};
+  if (SDL_GetDisplayMode(0, index, &sdlMode) != 0) return false;
+  mode.width = static_cast<std::uint32_t>(sdlMode.w);
+  mode.height = static_cast<std::uint32_t>(sdlMode.h);
+  mode.bitsPerPixel = SDL_BITSPERPIXEL(sdlMode.format);
+  mode.frequency = static_cast<std::uint32_t>(std::max(0, sdlMode.refresh_rate));
+  return true;
+}
+
+bool SdlPlatform::ChangeDisplayMode(const DisplayModeChange& change) {
+  if (!EnsureVideo()) return false;
+  // Like the Windows call: the exact size and depth must exist, and the frequency too unless
+  // it is left to the hardware (0). SDL switches when the full-screen window appears.
+  const int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+    if (mode.w != change.width || mode.h != change.height) continue;
+    if (static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != change.colorBits) continue;
+    if (change.frequency != 0 && static_cast<std::uint32_t>(mode.refresh_rate) != change.frequency)
+      continue;
+    pendingMode_ = mode;
+    hasPendingMode_ = true;
+    return true;
+  }
+  return false;
+}
+
+bool SdlPlatform::RestoreDisplayMode() {
+  hasPendingMode_ = false;
+  if (window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0) {
+    return SDL_SetWindowFullscreen(window_, 0) == 0;
+  }
+  return true;
+}
+
+bool SdlPlatform::RegisterWindowClass(WindowClassKind, InstanceHandle) {
+  // SDL has no window classes; what registration stands for is a working window system.
+  if (classRegistered_) return false;
+  classRegistered_ = EnsureVideo();
+  return classRegistered_;
+}
+
+bool SdlPlatform::UnregisterWindowClass(InstanceHandle) {
+  const bool wasRegistered = classRegistered_;
+  classRegistered_ = false;
+  return wasRegistered;
+}
+
+WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
+  if (window_ != nullptr || request.width <= 0 || request.height <= 0) return 0;
+  if (request.style == WindowStyle::Child) return 0;  // the preview host makes its own
+  if (!EnsureVideo()) return 0;
+
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  int x = 0;
+  int y = 0;
+  if (request.style == WindowStyle::Popup) {
+    flags |= SDL_WINDOW_BORDERLESS;
+  } else {
+    flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+  }
+
+  // The closest format the driver has: keep colour and double buffering, give up depth
+  // precision and then alpha before giving up the window.
+  const PixelFormatRequest& wanted = request.pixelFormat;
+  std::vector<PixelFormatRequest> tries{wanted};
+  for (int depth : {24, 16}) {
+    if (wanted.depthBits > depth) {
+      PixelFormatRequest lower = tries.back();
+      lower.depthBits = depth;
+      tries.push_back(lower);
+    }
+  }
+  if (wanted.alphaBits > 0) {
+    PixelFormatRequest noAlpha = tries.back();
+    noAlpha.alphaBits = 0;
+    tries.push_back(noAlpha);
+  }
+  for (const PixelFormatRequest& format : tries) {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, ChannelBits(format.colorBits));
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, format.colorBits <= 16 ? 6 : 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, ChannelBits(format.colorBits));
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, format.alphaBits);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.doubleBuffer ? 1 : 0);
+    window_ = SDL_CreateWindow(request.title.c_str(), x, y, request.width, request.height, flags);
+    if (window_ != nullptr) break;
+  }
+  if (window_ == nullptr) return 0;
+
+  if (request.style == WindowStyle::Popup && hasPendingMode_) {
+    SDL_SetWindowDisplayMode(window_, &pendingMode_);
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) {
+      SDL_DestroyWindow(window_);
+      window_ = nullptr;
+      return 0;
+    }
+  }
+  // While the saver runs, the desktop's own screen saver and power saving stay off.
+  SDL_DisableScreenSaver();
+
+  handle_ = X11WindowOf(window_);
+  if (handle_ == 0) handle_ = static_cast<WindowHandle>(SDL_GetWindowID(window_));
+  return handle_;
+}
+
+DeviceHandle SdlPlatform::GetDeviceContext(WindowHandle window) {
+  return window_ != nullptr && window == handle_ ? handle_ : 0;
+}
+
+int SdlPlatform::ChoosePixelFormat(DeviceHandle dc, const PixelFormatRequest&) {
+  // SDL chose the visual when it created the window.
+  return window_ != nullptr && dc == handle_ ? 1 : 0;
+}
+
+bool SdlPlatform::SetPixelFormat(DeviceHandle dc, int format) {
+  return window_ != nullptr && dc == handle_ && format == 1;
+}
+
+ContextHandle SdlPlatform::CreateContext(DeviceHandle dc) {
+  if (window_ == nullptr || dc != handle_) return 0;
+  return reinterpret_cast<ContextHandle>(SDL_GL_CreateContext(window_));
+}
+
+bool SdlPlatform::MakeCurrent(DeviceHandle dc, ContextHandle context) {
+  if (context == 0) {
+    return window_ == nullptr || SDL_GL_MakeCurrent(window_, nullptr) == 0;
+  }
+  if (window_ == nullptr || dc != handle_) return false;
+  return SDL_GL_MakeCurrent(window_, reinterpret_cast<SDL_GLContext>(context)) == 0;
+}
+
+bool SdlPlatform::DeleteContext(ContextHandle context) {
+  if (context == 0) return false;
+  SDL_GL_DeleteContext(reinterpret_cast<SDL_GLContext>(context));
+  return true;
+}
+
+bool SdlPlatform::ReleaseDeviceContext(WindowHandle window, DeviceHandle dc) {
+  return window_ != nullptr && window == handle_ && dc == handle_;
+}
+
+bool SdlPlatform::DestroyWindow(WindowHandle window) {
+  if (window_ == nullptr || window != handle_) return false;
+  SDL_DestroyWindow(window_);
+  window_ = nullptr;
+  handle_ = 0;
+  SDL_EnableScreenSaver();
+  return true;
+}
+
+void SdlPlatform::ShowWindow(WindowHandle window, bool takeFocus) {
+  if (window_ == nullptr || window != handle_) return;
+  SDL_ShowWindow(window_);
+  SDL_RaiseWindow(window_);
+  if (takeFocus) SDL_SetWindowInputFocus(window_);
+}
+
+bool SdlPlatform::GetClientSize(WindowHandle window, int& width, int& height) {
+  if (window_ == nullptr || window != handle_) return false;
+  SDL_GL_GetDrawableSize(window_, &width, &height);
+  return true;
+}
+
+WindowHandle SdlPlatform::DesktopWindow() { return x11_.DesktopRoot(); }
+
+WindowHandle SdlPlatform::ForegroundWindow() { return x11_.ActiveWindow(); }
+
+void SdlPlatform::SwapBuffers(DeviceHandle dc) {
+  if (window_ != nullptr && dc == handle_) SDL_GL_SwapWindow(window_);
+}
+
+bool SdlPlatform::SetSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
+
+bool SdlPlatform::PeekEvent(WindowEvent& event) {
+  if (!videoReady_) return false;
+  SDL_Event sdl;
+  while (SDL_PollEvent(&sdl) != 0) {
+    if (Translate(sdl, event)) return true;
+  }
+  return false;
+}
+
+bool SdlPlatform::Translate(const SDL_Event& sdl, WindowEvent& event) {
+  event = WindowEvent{};
+  event.window = handle_;
+  switch (sdl.type) {
+    case SDL_QUIT:
+      event.kind = EventKind::Quit;
+      return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      event.kind = sdl.type == SDL_KEYDOWN ? EventKind::KeyDown : EventKind::KeyUp;
+      // SDL's key codes are ASCII for printable keys and 27 for Escape, as virtual keys are.
+      event.key = sdl.key.keysym.sym;
+      return true;
+    case SDL_MOUSEMOTION:
+      event.kind = EventKind::MouseMove;
+      event.x = sdl.motion.x;
+      event.y = sdl.motion.y;
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      event.kind = EventKind::MouseButton;
+      event.x = sdl.button.x;
+      event.y = sdl.button.y;
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (sdl.window.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          event.kind = EventKind::Size;
+          event.width = sdl.window.data1;
+          event.height = sdl.window.data2;
+          return true;
+        case SDL_WINDOWEVENT_CLOSE:
+          event.kind = EventKind::Close;
+          return true;
+        // Showing the window is its first activation; restoring ends a minimisation.
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          event.kind = EventKind::Activate;
+          event.minimized = false;
+          return true;
+        case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_HIDDEN:
+          event.kind = EventKind::Activate;
+          event.minimized = true;
+          return true;
+        default:
+          return false;
+      }
+    default:
+      return false;
+  }
+}
+
+void SdlPlatform::DefaultProcessing(const WindowEvent&) {
+  // SDL has already done whatever the window system needed.
+}
+
+void SdlPlatform::ShowCursor(bool show) {
+  if (EnsureVideo()) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool SdlPlatform::GetCursorPos(int& x, int& y) {
+  if (!EnsureVideo()) return false;
+  SDL_GetGlobalMouseState(&x, &y);
+  return true;
+}
+
+MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& text,
+                                      const std::string& caption, MessageButtons buttons,
+                                      MessageIcon icon) {
+  Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+  switch (icon) {
+    case MessageIcon::Error:
+      flags |= SDL_MESSAGEBOX_ERROR;
+      break;
+    case MessageIcon::Exclamation:
+      flags |= SDL_MESSAGEBOX_WARNING;
+      break;
+    case MessageIcon::Information:
+    case MessageIcon::None:
+      flags |= SDL_MESSAGEBOX_INFORMATION;
+      break;
+  }
+  std::vector<SDL_MessageBoxButtonData> buttonData;
+  MessageAnswer fallback = MessageAnswer::Ok;
+  if (buttons == MessageButtons::YesNo) {
+    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT,
+                          static_cast<int>(MessageAnswer::Yes), "Yes"});
+    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                          static_cast<int>(MessageAnswer::No), "No"});
+    fallback = MessageAnswer::Yes;
+  } else {
+    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+                              SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                          static_cast<int>(MessageAnswer::Ok), "OK"});
+  }
+  SDL_MessageBoxData data{};
+  data.flags = flags;
+  // Only our own window can own the box; a foreign owner (a handle from the command line)
+  // belongs to another process.
+  data.window = (owner != 0 && owner == handle_) ? window_ : nullptr;
+  data.title = caption.c_str();
+  data.message = text.c_str();
+  data.numbuttons = static_cast<int>(buttonData.size());
+  data.buttons = buttonData.data();
+  int pressed = -1;
+  if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0) {
+    // No display to show it on: say it on the terminal and take the default answer.
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return fallback;
+  }
+  return static_cast<MessageAnswer>(pressed);
+}
+
+}  // namespace frost::linux_host

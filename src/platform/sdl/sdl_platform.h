@@ -1,0 +1,70 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sdl/x11_windows.h"
+
+namespace frost::linux_host {
+
+class SdlPlatform final : public Platform {
+ public:
+  SdlPlatform();
+  ~SdlPlatform() override;
+
+  void SetArguments(int argc, char** argv);
+
+  std::string CommandLine() override;
+  std::string CurrentDirectory() override;
+  bool SetCurrentDirectory(const std::string& path) override;
+  bool QueryPerformanceFrequency(std::int64_t& countsPerSecond) override;
+  std::int64_t QueryPerformanceCounter() override;
+  std::uint32_t TimeGetTime() override;
+  std::FILE* OpenFile(const std::string& path, const char* mode) override;
+  InstallPathKey ReadInstallPathKey() override;
+  std::string SettingsFilePath(const std::string& installPath) override;
+  bool EnumDisplayMode(int index, DisplayModeRecord& mode) override;
+  bool ChangeDisplayMode(const DisplayModeChange& mode) override;
+  bool RestoreDisplayMode() override;
+  bool RegisterWindowClass(WindowClassKind kind, InstanceHandle instance) override;
+  bool UnregisterWindowClass(InstanceHandle instance) override;
+  WindowHandle CreateWindow(const WindowRequest& request) override;
+  DeviceHandle GetDeviceContext(WindowHandle window) override;
+  int ChoosePixelFormat(DeviceHandle dc, const PixelFormatRequest& request) override;
+  bool SetPixelFormat(DeviceHandle dc, int format) override;
+  ContextHandle CreateContext(DeviceHandle dc) override;
+  bool MakeCurrent(DeviceHandle dc, ContextHandle context) override;
+  bool DeleteContext(ContextHandle context) override;
+  bool ReleaseDeviceContext(WindowHandle window, DeviceHandle dc) override;
+  bool DestroyWindow(WindowHandle window) override;
+  void ShowWindow(WindowHandle window, bool takeFocus) override;
+  bool GetClientSize(WindowHandle window, int& width, int& height) override;
+  WindowHandle DesktopWindow() override;
+  WindowHandle ForegroundWindow() override;
+  void SwapBuffers(DeviceHandle dc) override;
+  bool SetSwapInterval(int interval) override;
+  bool PeekEvent(WindowEvent& event) override;
+  void DefaultProcessing(const WindowEvent& event) override;
+  void ShowCursor(bool show) override;
+  bool GetCursorPos(int& x, int& y) override;
+  MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
+                           const std::string& caption, MessageButtons buttons,
+                           MessageIcon icon) override;
+
+ private:
+  bool EnsureVideo();
+  bool Translate(const SDL_Event& sdl, WindowEvent& event);
+
+  std::string commandLine_;
+  bool videoReady_ = false;
+  bool classRegistered_ = false;
+  SDL_Window* window_ = nullptr;
+  WindowHandle handle_ = 0;
+  SDL_DisplayMode pendingMode_{};
+  bool hasPendingMode_ = false;
+  X11Windows x11_;
+};
+
+}  // namespace frost::linux_host

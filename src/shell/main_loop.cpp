@@ -1,0 +1,68 @@
+#include "shell/main_loop.h"
+
+#include "audio/music_control.h"
+#include "shell/run_state.h"
+
+namespace frost {
+
+bool SaverWindowProc(SceneBase& scene, const WindowEvent& event) {
+  switch (event.kind) {
+    case EventKind::Size:
+      scene.ResizeViewport(event.width, event.height);
+      return true;
+    case EventKind::KeyDown:
+      // Only Escape ends the saver; every other key is ignored.
+      if (event.key == kKeyEscape) g_run.quit = true;
+      return true;
+    case EventKind::KeyUp:
+      return true;
+    case EventKind::Close:
+      // The teardown destroys the window, not this handler.
+      g_run.quit = true;
+      return true;
+    case EventKind::SysCommand:
+      // Neither another screen saver nor monitor power-saving may start while this one runs.
+      return event.command == SysCommand::ScreenSave || event.command == SysCommand::MonitorPower;
+    case EventKind::Activate:
+      // Losing the focus keeps drawing; only minimising stops it.
+      scene.SetActive(!event.minimized);
+      return true;
+    case EventKind::MouseMove:
+      if (g_run.mode == RunMode::Preview) {
+        // The preview gets no activation of its own: the first pointer movement starts it.
+        scene.SetActive(true);
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+int RunMainLoop(SceneBase& scene) {
+  while (!g_run.quit) {
+    WindowEvent event;
+    if (Os().PeekEvent(event)) {
+      if (event.kind == EventKind::Quit || event.kind == EventKind::Destroy ||
+          event.kind == EventKind::Close) {
+        g_run.quit = true;
+        break;
+      }
+      if (!SaverWindowProc(scene, event)) Os().DefaultProcessing(event);
+      continue;
+    }
+    if (g_run.mode != RunMode::FullScreen) continue;
+    if (scene.IsActive()) scene.RenderFrame();
+    // The music starts once, just after the first frame (or the first idle pass, when the
+    // window is not active yet).
+    if (g_run.musicStartPending) {
+      g_run.musicStartPending = false;
+      if (!StartMusic(scene)) return 0;
+    }
+  }
+  StopMusic();
+  scene.Stop();
+  return 1;
+}
+
+}  // namespace frost

@@ -1,0 +1,7 @@
+#include "shell/run_state.h"
+
+namespace frost {
+
+RunState g_run;
+
+}  // namespace frost

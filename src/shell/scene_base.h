@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "shell/frame_timer.h"
+
+namespace frost {
+
+// The base of the scene object: owns the window, the display mode and the GL context, and the
+// scene clock. The scene itself overrides the four operations, which the shell calls in this
+// slot order: Update, Init, Draw, Shutdown.
+class SceneBase {
+ public:
+  SceneBase(const char* title, int width, int height, int colorBits, int refreshRate,
+            bool fullscreen, int depthBits, int stencilBits, int alphaBits);
+  SceneBase(const SceneBase&) = default;
+  SceneBase& operator=(const SceneBase&) = default;
+
+  virtual void Update() {}
+  virtual void Init() {}
+  virtual void Draw() {}
+  virtual void Shutdown() {}
+
+  // Window, display mode and context (full-screen and windowed runs).
+  bool RegisterFullScreenClass();
+  bool RegisterPreviewClass();
+  bool OpenWindow();
+  void CloseWindow();
+  void ResizeViewport(int newWidth, int newHeight);
+
+  // Lifecycle as the shell drives it.
+  bool Start();  // frame counter, window, then the scene's Init
+  void Stop();   // the scene's Shutdown, then CloseWindow
+  void RenderFrame() {
+    Update();
+    Draw();
+  }
+
+  bool IsActive() const { return active; }
+  void SetActive(bool flag) { active = flag; }
+  void SetInstance(InstanceHandle handle) { hinstance = handle; }
+  void SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate);
+  double ElapsedMs() const { return clock.ElapsedMs(); }
+
+  PixelFormatRequest PixelFormat() const;
+
+  // The windowed run's size when the chosen display mode has none.
+  static constexpr int kFallbackWidth = 800;
+  static constexpr int kFallbackHeight = 600;
+  static constexpr int kFallbackColorBits = 32;
+
+  FrameTimer clock;
+  DeviceHandle hdc = 0;
+  ContextHandle hglrc = 0;
+  WindowHandle hwnd = 0;
+  InstanceHandle hinstance = 0;
+  const char* title;
+  int width;
+  int height;
+  int colorBits;
+  int refreshRate;
+  bool fullscreen;
+  int stencilBits;
+  int depthBits;
+  int alphaBits;
+  bool active = false;
+  int fpsCountdown = 0;
+  int fpsAccum = 0;
+  int fps = 0;
+  float fpsLastMs = 0.0f;
+  float fpsNowMs = 0.0f;
+
+ protected:
+  // The one scene object is a static of its own type and is never deleted through the base.
+  ~SceneBase() = default;
+
+ private:
+  bool CreateWindowAndContext(const WindowRequest& request);
+};
+
+// The texts the window code shows; the end-to-end tests look for them too.
+namespace WindowTexts {
+inline constexpr const char* kModeQuestion =
+    "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
+    "Instead?";
+inline constexpr const char* kModeQuestionCaption = "Pendrel";
+inline constexpr const char* kWillClose = "Program Will Now Close.";
+inline constexpr const char* kError = "ERROR";
+inline constexpr const char* kShutdownError = "SHUTDOWN ERROR";
+inline constexpr const char* kClassFailed = "Failed To Register The Window Class.";
+inline constexpr const char* kWindowFailed = "Window Creation Error.";
+}  // namespace WindowTexts
+
+}  // namespace frost

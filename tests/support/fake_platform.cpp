@@ -1,0 +1,237 @@
+#include "support/fake_platform.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "settings/saver_settings.h"
+#include "shell/run_state.h"
+
+namespace frost {
+
+// Static objects (the scene clock) reach the platform before any test installs one.
+Platform& DefaultPlatform() {
+  static testing::FakePlatform platform;
+  return platform;
+}
+
+namespace testing {
+
+bool FakePlatform::Failing(const std::string& step) const {
+  const auto found = failing.find(step);
+  return found != failing.end() && found->second;
+}
+
+bool FakePlatform::Called(const std::string& call) const {
+  return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+std::size_t FakePlatform::IndexOf(const std::string& call) const {
+  return static_cast<std::size_t>(std::find(calls.begin(), calls.end(), call) - calls.begin());
+}
+
+bool FakePlatform::SetCurrentDirectory(const std::string& path) {
+  calls.push_back("SetCurrentDirectory " + path);
+  if (Failing("SetCurrentDirectory")) return false;
+  currentDirectory = path;
+  return true;
+}
+
+bool FakePlatform::QueryPerformanceFrequency(std::int64_t& countsPerSecond) {
+  countsPerSecond = hasPerformanceCounter ? frequency : 0;
+  return hasPerformanceCounter;
+}
+
+std::FILE* FakePlatform::OpenFile(const std::string& path, const char* mode) {
+  std::string native = path;
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return std::fopen(native.c_str(), mode);
+}
+
+InstallPathKey FakePlatform::ReadInstallPathKey() {
+  calls.push_back("ReadInstallPathKey");
+  return installKey;
+}
+
+std::string FakePlatform::SettingsFilePath(const std::string& installPath) {
+  return settingsFile.empty() ? installPath + "\\config.cfg" : settingsFile;
+}
+
+bool FakePlatform::EnumDisplayMode(int index, DisplayModeRecord& mode) {
+  if (index < 0 || static_cast<std::size_t>(index) >= displayModes.size()) return false;
+  mode = displayModes[static_cast<std::size_t>(index)];
+  return true;
+}
+
+bool FakePlatform::ChangeDisplayMode(const DisplayModeChange& mode) {
+  calls.push_back("ChangeDisplayMode");
+  modeChanges.push_back(mode);
+  if (!acceptModeChange || mode.width <= 0 || mode.height <= 0) return false;
+  modeChanged = true;
+  return true;
+}
+
+bool FakePlatform::RestoreDisplayMode() {
+  calls.push_back("RestoreDisplayMode");
+  modeChanged = false;
+  return true;
+}
+
+bool FakePlatform::RegisterWindowClass(WindowClassKind kind, InstanceHandle) {
+  calls.push_back(kind == WindowClassKind::FullScreen ? "RegisterWindowClass FullScreen"
+                                                      : "RegisterWindowClass Preview");
+  return !Failing("RegisterWindowClass");
+}
+
+bool FakePlatform::UnregisterWindowClass(InstanceHandle) {
+  calls.push_back("UnregisterWindowClass");
+  return !Failing("UnregisterWindowClass");
+}
+
+WindowHandle FakePlatform::CreateWindow(const WindowRequest& request) {
+  calls.push_back("CreateWindow");
+  windows.push_back(request);
+  return Failing("CreateWindow") ? 0 : nextWindow;
+}
+
+DeviceHandle FakePlatform::GetDeviceContext(WindowHandle window) {
+  calls.push_back("GetDeviceContext");
+  return Failing("GetDeviceContext") ? 0 : window + 1;
+}
+
+int FakePlatform::ChoosePixelFormat(DeviceHandle, const PixelFormatRequest&) {
+  calls.push_back("ChoosePixelFormat");
+  return Failing("ChoosePixelFormat") ? 0 : 7;
+}
+
+bool FakePlatform::SetPixelFormat(DeviceHandle, int) {
+  calls.push_back("SetPixelFormat");
+  return !Failing("SetPixelFormat");
+}
+
+ContextHandle FakePlatform::CreateContext(DeviceHandle) {
+  calls.push_back("CreateContext");
+  return Failing("CreateContext") ? 0 : 0xC0;
+}
+
+bool FakePlatform::MakeCurrent(DeviceHandle, ContextHandle context) {
+  if (context == 0) {
+    calls.push_back("ReleaseCurrent");
+    return !Failing("ReleaseCurrent");
+  }
+  calls.push_back("MakeCurrent");
+  return !Failing("MakeCurrent");
+}
+
+bool FakePlatform::DeleteContext(ContextHandle) {
+  calls.push_back("DeleteContext");
+  return !Failing("DeleteContext");
+}
+
+bool FakePlatform::ReleaseDeviceContext(WindowHandle, DeviceHandle) {
+  calls.push_back("ReleaseDeviceContext");
+  return !Failing("ReleaseDeviceContext");
+}
+
+bool FakePlatform::DestroyWindow(WindowHandle) {
+  calls.push_back("DestroyWindow");
+  return !Failing("DestroyWindow");
+}
+
+void FakePlatform::ShowWindow(WindowHandle, bool) { calls.push_back("ShowWindow"); }
+
+bool FakePlatform::GetClientSize(WindowHandle, int& width, int& height) {
+  width = 152;
+  height = 112;
+  return true;
+}
+
+void FakePlatform::SwapBuffers(DeviceHandle) { ++swaps; }
+
+bool FakePlatform::SetSwapInterval(int interval) {
+  calls.push_back("SetSwapInterval " + std::to_string(interval));
+  return swapIntervalWorks || interval == 0;
+}
+
+bool FakePlatform::PeekEvent(WindowEvent& event) {
+  if (events.empty() && idlePasses > 0) {
+    --idlePasses;
+    return false;
+  }
+  if (events.empty()) {
+    event = WindowEvent{};
+    event.kind = EventKind::KeyDown;
+    event.key = kKeyEscape;
+    return true;
+  }
+  event = events.front();
+  events.pop_front();
+  return true;
+}
+
+void FakePlatform::DefaultProcessing(const WindowEvent&) { calls.push_back("DefaultProcessing"); }
+
+void FakePlatform::ShowCursor(bool show) {
+  calls.push_back(show ? "ShowCursor" : "HideCursor");
+  cursorVisible = show;
+}
+
+bool FakePlatform::GetCursorPos(int& x, int& y) {
+  x = 0;
+  y = 0;
+  return true;
+}
+
+MessageAnswer FakePlatform::MessageBox(WindowHandle owner, const std::string& text,
+                                       const std::string& caption, MessageButtons buttons,
+                                       MessageIcon icon) {
+  calls.push_back("MessageBox " + text);
+  messages.push_back({owner, text, caption, buttons, icon});
+  if (!answers.empty()) {
+    const MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+ScopedFakePlatform::ScopedFakePlatform() : previous_(SetPlatform(&fake_)) {
+  g_run = RunState{};
+  g_settings = SaverSettings{};
+  g_installPath.clear();
+}
+
+ScopedFakePlatform::~ScopedFakePlatform() { SetPlatform(previous_); }
+
+TempDir::TempDir() {
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "frostmote-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) std::abort();
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code error;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, error);
+  std::filesystem::remove_all(path_, error);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace testing
+}  // namespace frost
