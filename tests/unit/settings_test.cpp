@@ -1,1 +1,160 @@
+#include "settings/saver_settings.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/fake_platform.h"
+
+namespace frost {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::ScopedFakePlatform;
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override { os->settingsFile = dir.File("frostmote/config.cfg"); }
+  std::string File() const { return dir.File("frostmote/config.cfg"); }
+  void Write(const std::string& bytes) {
+    std::filesystem::create_directories(dir.File("frostmote"));
+    WriteFileBytes(File(), bytes);
+  }
+  SaverSettings Defaulted(const std::string& path = "default.mp3") {
+    SaverSettings settings;
+    SettingsStore::SetDefaults(settings);
+    settings.mp3Path = path;
+    return settings;
+  }
+
+  ScopedFakePlatform os;
+  TempDir dir;
+};
+
+TEST_F(SettingsFile, DefaultsWithShortPathSaveAsFourteenBytes) {
+  SaverSettings settings = Defaulted("C:\\a.mp3");
+  ASSERT_TRUE(SettingsStore::Save("/opt/frostmote", settings));
+  EXPECT_EQ(ReadFileBytes(File()), std::string("\x00\x01\x01\x00\x00\x00" "C:\\a.mp3", 14));
+  // Nothing is left behind beside it.
+  EXPECT_FALSE(std::filesystem::exists(File() + ".new"));
+}
+
+TEST_F(SettingsFile, RoundTripKeepsEveryField) {
+  SaverSettings settings;
+  settings.displayModeIndex = 255;
+  settings.audioSource = 4;
+  settings.danceWithMusic = 0;
+  settings.showFps = 1;
+  settings.reservedFlag4 = 7;
+  settings.reservedFlag5 = 9;
+  settings.mp3Path = std::string(2042, 'x');
+  ASSERT_TRUE(SettingsStore::Save("", settings));
+  SaverSettings loaded = Defaulted();
+  ASSERT_TRUE(SettingsStore::Load("", loaded));
+  EXPECT_EQ(loaded.displayModeIndex, 255);
+  EXPECT_EQ(loaded.audioSource, 4);
+  EXPECT_EQ(loaded.danceWithMusic, 0);
+  EXPECT_EQ(loaded.showFps, 1);
+  EXPECT_EQ(loaded.reservedFlag4, 7);
+  EXPECT_EQ(loaded.reservedFlag5, 9);
+  EXPECT_EQ(loaded.mp3Path, settings.mp3Path);
+}
+
+TEST_F(SettingsFile, SixByteFileHasEmptyPath) {
+  Write(std::string("\x02\x02\x00\x01\x00\x00", 6));
+  SaverSettings settings = Defaulted();
+  ASSERT_TRUE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.displayModeIndex, 2);
+  EXPECT_EQ(settings.audioSource, 2);
+  EXPECT_EQ(settings.danceWithMusic, 0);
+  EXPECT_EQ(settings.showFps, 1);
+  EXPECT_EQ(settings.mp3Path, "");
+}
+
+TEST_F(SettingsFile, ShortFileKeepsDefaultsForMissingFields) {
+  Write(std::string("\x03\x04", 2));
+  SaverSettings settings = Defaulted("/data/endcreds.mp3");
+  ASSERT_TRUE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.displayModeIndex, 3);
+  EXPECT_EQ(settings.audioSource, 4);
+  EXPECT_EQ(settings.danceWithMusic, 1);
+  EXPECT_EQ(settings.showFps, 0);
+  EXPECT_EQ(settings.mp3Path, "/data/endcreds.mp3");
+
+  Write("");
+  settings = Defaulted("keep.mp3");
+  ASSERT_TRUE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.audioSource, 1);
+  EXPECT_EQ(settings.mp3Path, "keep.mp3");
+}
+
+TEST_F(SettingsFile, LongFileIsCutAfter2048Bytes) {
+  Write(std::string("\x00\x01\x01\x00\x00\x00", 6) + std::string(5000, 'p'));
+  SaverSettings settings = Defaulted();
+  ASSERT_TRUE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.mp3Path, std::string(2042, 'p'));
+}
+
+TEST_F(SettingsFile, ZeroByteEndsThePath) {
+  Write(std::string("\x00\x01\x01\x00\x00\x00/a.mp3\x00/b.mp3", 19));
+  SaverSettings settings = Defaulted();
+  ASSERT_TRUE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.mp3Path, "/a.mp3");
+}
+
+TEST_F(SettingsFile, MissingFileLeavesRecordUnchanged) {
+  SaverSettings settings = Defaulted("mine.mp3");
+  settings.showFps = 1;
+  EXPECT_FALSE(SettingsStore::Load("", settings));
+  EXPECT_EQ(settings.showFps, 1);
+  EXPECT_EQ(settings.mp3Path, "mine.mp3");
+}
+
+TEST_F(SettingsFile, FailedSaveKeepsThePreviousFile) {
+  if (geteuid() == 0) {
+    // Root writes into read-only folders; make the temporary's name a folder instead, which
+    // nobody can open as a file.
+    Write("previous");
+    std::filesystem::create_directories(File() + ".new");
+  } else {
+    Write("previous");
+    chmod(dir.File("frostmote").c_str(), 0555);
+  }
+  EXPECT_FALSE(SettingsStore::Save("", Defaulted("new.mp3")));
+  chmod(dir.File("frostmote").c_str(), 0755);
+  EXPECT_EQ(ReadFileBytes(File()), "previous");
+}
+
+TEST_F(SettingsFile, SaveCreatesTheConfigurationFolder) {
+  os->settingsFile = dir.File("deeper/still/config.cfg");
+  ASSERT_TRUE(SettingsStore::Save("", Defaulted("a")));
+  EXPECT_EQ(ReadFileBytes(dir.File("deeper/still/config.cfg")).size(), 7u);
+}
+
+TEST(SettingsBytes, PathWithZeroByteIsStoredUpToIt) {
+  SaverSettings settings;
+  settings.mp3Path = std::string("ab\0cd", 5);
+  EXPECT_EQ(SettingsStore::Serialize(settings).size(), 8u);
+}
+
+TEST(InstallPath, MissingKeyFailsMissingValueSucceedsEmpty) {
+  ScopedFakePlatform os;
+  std::string path = "unchanged";
+  os->installKey = {false, ""};
+  EXPECT_FALSE(SettingsStore::ReadInstallPath(path));
+  EXPECT_EQ(path, "unchanged");
+  os->installKey = {true, ""};
+  EXPECT_TRUE(SettingsStore::ReadInstallPath(path));
+  EXPECT_EQ(path, "");
+  // Folders longer than any fixed buffer come through whole.
+  os->installKey = {true, "/" + std::string(1500, 'd')};
+  EXPECT_TRUE(SettingsStore::ReadInstallPath(path));
+  EXPECT_EQ(path.size(), 1501u);
+}
+
+}  // namespace
+}  // namespace frost
