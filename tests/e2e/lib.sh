@@ -1,0 +1,194 @@
+# Shared helpers for the end-to-end scripts: drive the real program on a real X server the way a
+# person would (XTEST key presses, pointer moves) and look at what it puts on the screen.
+#
+# A script sources this file and then calls e2e_init; the program's path is in $FROSTMOTE.
+# Everything a script starts is registered with track_pid and killed with SIGKILL on exit: a
+# process blocked inside a message box does not answer SIGTERM.
+
+set -u
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_TRACKED_PIDS=()
+E2E_TMP=""
+E2E_ARTIFACTS=""
+E2E_NAME=""
+EXIT_CODE=""
+
+log() { printf '[%s %s] %s\n' "$E2E_NAME" "$(date +%T.%N | cut -c1-12)" "$*" >&2; }
+
+# Stops the script with a message, a screenshot and the window tree, so that a failure on a
+# build machine can be understood afterwards.
+fail() {
+  log "FAIL: $*"
+  if [ -n "${DISPLAY:-}" ]; then
+    screenshot "failure" >/dev/null 2>&1 && log "screenshot: $E2E_ARTIFACTS/failure.png"
+    log "windows on $DISPLAY:"
+    xwininfo -root -tree 2>/dev/null | grep -E '^ +0x' >&2
+  fi
+  if [ -n "$E2E_TMP" ] && [ -s "$E2E_TMP/program.log" ]; then
+    log "program output:"
+    cat "$E2E_TMP/program.log" >&2
+  fi
+  exit 1
+}
+
+track_pid() { E2E_TRACKED_PIDS+=("$1"); }
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_TRACKED_PIDS[@]}"; do
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+}
+
+# e2e_init NAME: a private temporary folder, a private configuration folder (the user's own
+# config.cfg is never read or written) and a folder for screenshots.
+e2e_init() {
+  E2E_NAME=$1
+  E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/frostmote-e2e.XXXXXX") || exit 1
+  trap e2e_cleanup EXIT
+  trap 'exit 1' INT TERM
+  export XDG_CONFIG_HOME="$E2E_TMP/config"
+  mkdir -p "$XDG_CONFIG_HOME/frostmote"
+  E2E_ARTIFACTS="${E2E_ARTIFACT_ROOT:-$E2E_TMP}/$E2E_NAME"
+  rm -rf "$E2E_ARTIFACTS"
+  mkdir -p "$E2E_ARTIFACTS"
+  [ -n "${FROSTMOTE:-}" ] && [ -x "$FROSTMOTE" ] || fail "FROSTMOTE does not name the program"
+}
+
+# use_shared_display: the X server the CTest fixture started for all the e2e scripts.
+use_shared_display() {
+  local file=${E2E_DISPLAY_FILE:-}
+  [ -n "$file" ] && [ -s "$file" ] || fail "no shared X display (is the fixture running?)"
+  DISPLAY=$(cat "$file")
+  export DISPLAY
+  xdpyinfo >/dev/null 2>&1 || fail "X display $DISPLAY does not answer"
+}
+
+# now_ms: a monotonic-enough clock for the polling loops.
+now_ms() { date +%s%3N; }
+
+# start_program ARG...: runs the program in the background; its pid is in $PROGRAM_PID.
+start_program() {
+  "$FROSTMOTE" "$@" >"$E2E_TMP/program.log" 2>&1 &
+  PROGRAM_PID=$!
+  track_pid "$PROGRAM_PID"
+  log "started $FROSTMOTE $* (pid $PROGRAM_PID)"
+}
+
+# find_window CAPTION: the id of a mapped top-level window whose name is exactly CAPTION, or
+# nothing. xwininfo quotes the names; xdotool's name search cannot read the UTF-8 names SDL
+# gives its message boxes.
+find_window() {
+  local caption=$1 id
+  for id in $(xwininfo -root -tree 2>/dev/null |
+                awk -v want="\"$caption\":" 'index($0, want) { for (i = 1; i <= NF; ++i)
+                  if ($i ~ /^0x/) { print $i; break } }'); do
+    # Exact name only: "ERROR" must not match a window called "SHUTDOWN ERROR".
+    xwininfo -root -tree 2>/dev/null | grep -qF "$id \"$caption\":" || continue
+    if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# wait_for_window CAPTION [TIMEOUT_S]: prints the window's id once it is on screen.
+wait_for_window() {
+  local caption=$1 timeout=${2:-10} id
+  local deadline=$(($(now_ms) + timeout * 1000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    if id=$(find_window "$caption"); then
+      echo "$id"
+      return 0
+    fi
+    if [ -n "${PROGRAM_PID:-}" ] && ! program_running; then
+      log "the program ended while waiting for \"$caption\""
+      return 1
+    fi
+    sleep 0.05
+  done
+  log "no window \"$caption\" after ${timeout}s"
+  return 1
+}
+
+# wait_for_no_window CAPTION [TIMEOUT_S]: succeeds once no such window is on screen.
+wait_for_no_window() {
+  local caption=$1 timeout=${2:-10}
+  local deadline=$(($(now_ms) + timeout * 1000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    find_window "$caption" >/dev/null || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# press WINDOW KEY...: gives WINDOW the keyboard focus and types the keys through XTEST, so
+# they arrive as real key presses and releases (SDL ignores synthetic key events).
+press() {
+  local window=$1
+  shift
+  timeout 10 xdotool windowfocus --sync "$window" || fail "could not focus window $window"
+  timeout 10 xdotool key --delay 30 "$@" || fail "could not type $*"
+}
+
+# program_running: the program has not ended (a finished child stays a zombie until reaped).
+program_running() {
+  local stat
+  stat=$(cat "/proc/$PROGRAM_PID/stat" 2>/dev/null) || return 1
+  stat=${stat##*) }
+  [ "${stat%% *}" != Z ]
+}
+
+# wait_exit PID TIMEOUT_S: waits for the program to end and leaves its exit code in $EXIT_CODE
+# (and prints it). Call it directly, not in $( ): only this shell can reap its child.
+wait_exit() {
+  local pid=$1 timeout=$2 stat
+  local deadline=$(($(now_ms) + timeout * 1000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    stat=$(cat "/proc/$pid/stat" 2>/dev/null)
+    stat=${stat##*) }
+    if [ -z "$stat" ] || [ "${stat%% *}" = Z ]; then
+      wait "$pid"
+      EXIT_CODE=$?
+      echo "$EXIT_CODE"
+      return 0
+    fi
+    sleep 0.05
+  done
+  EXIT_CODE=""
+  return 1
+}
+
+# expect_exit CODE [TIMEOUT_S]: the program ends within the time with exactly that code.
+expect_exit() {
+  local want=$1 timeout=${2:-10}
+  wait_exit "$PROGRAM_PID" "$timeout" >/dev/null || fail "the program is still running after ${timeout}s"
+  [ "$EXIT_CODE" = "$want" ] || fail "exit code $EXIT_CODE, expected $want"
+  log "exit code $EXIT_CODE as expected"
+}
+
+# screenshot NAME: saves the whole screen as NAME.png among the artifacts and prints the path.
+screenshot() {
+  local file="$E2E_ARTIFACTS/$1.png"
+  import -window root "$file" 2>/dev/null || return 1
+  echo "$file"
+}
+
+# region_colours FILE GEOMETRY: the distinct colours of that part of an image, one a line, as
+# ImageMagick names them (e.g. "srgb(0,0,0)").
+region_colours() {
+  convert "$1" -crop "$2" +repage -depth 8 -format '%c' histogram:info:- 2>/dev/null |
+    sed -n 's/.*\(s\?rgb[a]\?([^)]*)\).*/\1/p' | sort -u
+}
+
+# window_geometry WINDOW: "WIDTHxHEIGHT+X+Y" of the window's inside, in root coordinates.
+window_geometry() {
+  xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /^ +Width:/ { w = $NF } /^ +Height:/ { h = $NF }
+    END { if (w != "") printf "%sx%s+%s+%s\n", w, h, x, y }'
+}

@@ -1,0 +1,98 @@
+// Small X client for the end-to-end tests: does what a window manager or another program would
+// do to the saver's window, which xdotool in Debian 12 cannot do.
+//
+//   x_client close WINDOW          ask the window to close, as a window manager's close button
+//                                  does (WM_PROTOCOLS / WM_DELETE_WINDOW), without destroying it
+//   x_client cover X Y W H MS      put a white window over that rectangle for MS milliseconds,
+//                                  then remove it, leaving white pixels behind until the window
+//                                  underneath draws itself again
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+bool ParseNumber(const char* text, long& value) {
+  char* end = nullptr;
+  value = std::strtol(text, &end, 0);
+  return end != text && *end == '\0';
+}
+
+void SleepMs(long ms) {
+  timespec delay{ms / 1000, (ms % 1000) * 1000000L};
+  nanosleep(&delay, nullptr);
+}
+
+int Close(Display* display, Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  // An empty event mask delivers the message to the window's owner, as window managers do.
+  if (XSendEvent(display, window, False, NoEventMask, &event) == 0) {
+    std::fprintf(stderr, "x_client: could not send the close request\n");
+    return 1;
+  }
+  XSync(display, False);
+  return 0;
+}
+
+int Cover(Display* display, int x, int y, unsigned width, unsigned height, long ms) {
+  XSetWindowAttributes attributes{};
+  // No window manager may move it, and it must not take the keyboard from the saver.
+  attributes.override_redirect = True;
+  attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
+  const Window cover = XCreateWindow(
+      display, DefaultRootWindow(display), x, y, width, height, 0, CopyFromParent, InputOutput,
+      CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
+  XMapRaised(display, cover);
+  XSync(display, False);
+  SleepMs(ms);
+  XDestroyWindow(display, cover);
+  XSync(display, False);
+  return 0;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: x_client close WINDOW\n"
+               "       x_client cover X Y WIDTH HEIGHT MILLISECONDS\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::fprintf(stderr, "x_client: cannot open display\n");
+    return 1;
+  }
+  int result = 2;
+  long numbers[5] = {};
+  if (std::strcmp(argv[1], "close") == 0 && argc == 3 && ParseNumber(argv[2], numbers[0])) {
+    result = Close(display, static_cast<Window>(numbers[0]));
+  } else if (std::strcmp(argv[1], "cover") == 0 && argc == 7) {
+    bool ok = true;
+    for (int i = 0; i < 5; ++i) ok = ok && ParseNumber(argv[i + 2], numbers[i]);
+    if (ok && numbers[2] > 0 && numbers[3] > 0 && numbers[4] >= 0) {
+      result = Cover(display, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+                     static_cast<unsigned>(numbers[2]), static_cast<unsigned>(numbers[3]),
+                     numbers[4]);
+    } else {
+      result = Usage();
+    }
+  } else {
+    result = Usage();
+  }
+  XCloseDisplay(display);
+  return result;
+}

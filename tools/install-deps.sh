@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Frostmote needs to build, run and test. Safe to run again:
+# it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libsdl2-dev libx11-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev
+  libgtest-dev libgmock-dev
+  xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
+  xserver-xorg-core xserver-xorg-video-dummy
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"
