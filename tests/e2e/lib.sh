@@ -83,11 +83,10 @@ start_program() {
 # gives its message boxes.
 find_window() {
   local caption=$1 id
-  for id in $(xwininfo -root -tree 2>/dev/null |
-                awk -v want="\"$caption\":" 'index($0, want) { for (i = 1; i <= NF; ++i)
-                  if ($i ~ /^0x/) { print $i; break } }'); do
-    # Exact name only: "ERROR" must not match a window called "SHUTDOWN ERROR".
-    xwininfo -root -tree 2>/dev/null | grep -qF "$id \"$caption\":" || continue
+  # Exact names only: "ERROR" must not match a window called "SHUTDOWN ERROR".
+  for id in $(xwininfo -root -tree 2>/dev/null | awk -v want="\"$caption\":" '
+                $1 ~ /^0x/ { rest = substr($0, index($0, $1) + length($1) + 1)
+                             if (index(rest, want) == 1) print $1 }'); do
     if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
       echo "$id"
       return 0
