@@ -5,7 +5,9 @@ namespace {
 Platform* g_installed = nullptr;
 }
 
-Platform& Os() { return g_installed != nullptr ? *g_installed : DefaultPlatform(); }
+Platform& Os() {
+  return g_installed != nullptr ? *g_installed : DefaultPlatform();
+}
 
 Platform* SetPlatform(Platform* platform) {
   Platform* previous = g_installed;

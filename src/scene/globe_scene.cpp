@@ -9,7 +9,9 @@ namespace {
 GlobeScene g_scene("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1);
 }  // namespace
 
-GlobeScene& TheScene() { return g_scene; }
+GlobeScene& TheScene() {
+  return g_scene;
+}
 
 void GlobeScene::Init() {
   // Black while the rest loads.
@@ -29,7 +31,9 @@ void GlobeScene::Update() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void GlobeScene::Draw() { Os().SwapBuffers(hdc); }
+void GlobeScene::Draw() {
+  Os().SwapBuffers(hdc);
+}
 
 void GlobeScene::Shutdown() {}
 

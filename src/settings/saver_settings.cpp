@@ -34,9 +34,9 @@ void SetDefaults(SaverSettings& settings) {
 std::string Serialize(const SaverSettings& settings) {
   std::string bytes;
   bytes.reserve(kFlagBytes + settings.mp3Path.size());
-  for (std::uint8_t field : {settings.displayModeIndex, settings.audioSource,
-                             settings.danceWithMusic, settings.showFps, settings.reservedFlag4,
-                             settings.reservedFlag5}) {
+  for (std::uint8_t field :
+       {settings.displayModeIndex, settings.audioSource, settings.danceWithMusic, settings.showFps,
+        settings.reservedFlag4, settings.reservedFlag5}) {
     bytes.push_back(static_cast<char>(field));
   }
   // The path is stored without terminator; a zero byte would end it on the next load.

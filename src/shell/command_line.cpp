@@ -6,7 +6,9 @@
 namespace frost {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 class Cursor {
  public:

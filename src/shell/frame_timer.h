@@ -11,7 +11,7 @@ class FrameTimer {
  public:
   FrameTimer();
 
-  void Reset();             // restart from now; the mark is kept
+  void Reset();              // restart from now; the mark is kept
   double ElapsedMs() const;  // since construction or the last Reset
   void Mark() { mark_ = ElapsedMs(); }
   double SinceMark() const { return ElapsedMs() - mark_; }  // negative after a Reset is fine

@@ -16,9 +16,8 @@ void ShutdownFailure(const char* text) {
 
 }  // namespace
 
-SceneBase::SceneBase(const char* title_, int width_, int height_, int colorBits_,
-                     int refreshRate_, bool fullscreen_, int depthBits_, int stencilBits_,
-                     int alphaBits_)
+SceneBase::SceneBase(const char* title_, int width_, int height_, int colorBits_, int refreshRate_,
+                     bool fullscreen_, int depthBits_, int stencilBits_, int alphaBits_)
     : title(title_),
       width(width_),
       height(height_),
@@ -51,8 +50,7 @@ PixelFormatRequest SceneBase::PixelFormat() const {
   return request;
 }
 
-void SceneBase::SetDisplayMode(int newWidth, int newHeight, int newColorBits,
-                               int newRefreshRate) {
+void SceneBase::SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate) {
   width = newWidth;
   height = newHeight;
   colorBits = newColorBits;

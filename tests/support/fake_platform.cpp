@@ -142,7 +142,9 @@ bool FakePlatform::DestroyWindow(WindowHandle) {
   return !Failing("DestroyWindow");
 }
 
-void FakePlatform::ShowWindow(WindowHandle, bool) { calls.push_back("ShowWindow"); }
+void FakePlatform::ShowWindow(WindowHandle, bool) {
+  calls.push_back("ShowWindow");
+}
 
 bool FakePlatform::GetClientSize(WindowHandle, int& width, int& height) {
   width = 152;
@@ -150,7 +152,9 @@ bool FakePlatform::GetClientSize(WindowHandle, int& width, int& height) {
   return true;
 }
 
-void FakePlatform::SwapBuffers(DeviceHandle) { ++swaps; }
+void FakePlatform::SwapBuffers(DeviceHandle) {
+  ++swaps;
+}
 
 bool FakePlatform::SetSwapInterval(int interval) {
   calls.push_back("SetSwapInterval " + std::to_string(interval));
@@ -173,7 +177,9 @@ bool FakePlatform::PeekEvent(WindowEvent& event) {
   return true;
 }
 
-void FakePlatform::DefaultProcessing(const WindowEvent&) { calls.push_back("DefaultProcessing"); }
+void FakePlatform::DefaultProcessing(const WindowEvent&) {
+  calls.push_back("DefaultProcessing");
+}
 
 void FakePlatform::ShowCursor(bool show) {
   calls.push_back(show ? "ShowCursor" : "HideCursor");
@@ -205,11 +211,12 @@ ScopedFakePlatform::ScopedFakePlatform() : previous_(SetPlatform(&fake_)) {
   g_installPath.clear();
 }
 
-ScopedFakePlatform::~ScopedFakePlatform() { SetPlatform(previous_); }
+ScopedFakePlatform::~ScopedFakePlatform() {
+  SetPlatform(previous_);
+}
 
 TempDir::TempDir() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "frostmote-test-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "frostmote-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) std::abort();
   path_ = pattern;
 }

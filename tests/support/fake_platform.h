@@ -94,9 +94,8 @@ class FakePlatform : public Platform {
   void DefaultProcessing(const WindowEvent& event) override;
   void ShowCursor(bool show) override;
   bool GetCursorPos(int& x, int& y) override;
-  MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
-                           const std::string& caption, MessageButtons buttons,
-                           MessageIcon icon) override;
+  MessageAnswer MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                           MessageButtons buttons, MessageIcon icon) override;
 };
 
 // Installs a fresh fake for one test and resets the process-wide run state and settings.

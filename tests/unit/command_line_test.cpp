@@ -12,7 +12,9 @@ struct Case {
   WindowHandle parent;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.line << '"'; }
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << '"' << c.line << '"';
+}
 
 class CommandLineTest : public ::testing::TestWithParam<Case> {};
 

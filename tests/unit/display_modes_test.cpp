@@ -39,9 +39,8 @@ TEST(DisplayModeFilter, RatioBoundsAreTheSinglePrecisionConstants) {
 
 TEST(DisplayModeList, KeepsEnumerationOrderAndDuplicates) {
   ScopedFakePlatform os;
-  os->displayModes = {Mode(1920, 1080, 32, 60), Mode(1024, 768, 32, 85),
-                      Mode(800, 600, 16, 60),   Mode(1024, 768, 32, 60),
-                      Mode(1280, 1024, 32, 60), Mode(1024, 768, 32, 85)};
+  os->displayModes = {Mode(1920, 1080, 32, 60), Mode(1024, 768, 32, 85),  Mode(800, 600, 16, 60),
+                      Mode(1024, 768, 32, 60),  Mode(1280, 1024, 32, 60), Mode(1024, 768, 32, 85)};
   DisplayModeList list;
   list.Enumerate();
   ASSERT_EQ(list.Count(), 4);

@@ -27,8 +27,8 @@ TEST(InstallKey, MissingSectionCannotBeOpenedMissingValueIsEmpty) {
   EXPECT_TRUE(empty.keyOpened);
   EXPECT_EQ(empty.value, "");
   // A value in another section does not count.
-  const InstallPathKey elsewhere = ParseInstallKey(
-      "[HKEY_LOCAL_MACHINE\\software\\Torvane\\ZADevor]\n[other]\npath=/x\n");
+  const InstallPathKey elsewhere =
+      ParseInstallKey("[HKEY_LOCAL_MACHINE\\software\\Torvane\\ZADevor]\n[other]\npath=/x\n");
   EXPECT_EQ(elsewhere.value, "");
 }
 

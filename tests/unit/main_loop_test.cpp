@@ -69,8 +69,12 @@ TEST_F(MainLoopTest, EscapeEndsThroughTheTeardownWithExitCodeOne) {
 TEST_F(MainLoopTest, OtherKeysMouseAndClicksChangeNothing) {
   WindowEvent move = Event(EventKind::MouseMove);
   move.x = 300;
-  os->events = {Activate(false), Key(EventKind::KeyDown, 'A'), Key(EventKind::KeyUp, 'A'),
-                Key(EventKind::KeyDown, ' '), move, Event(EventKind::MouseButton)};
+  os->events = {Activate(false),
+                Key(EventKind::KeyDown, 'A'),
+                Key(EventKind::KeyUp, 'A'),
+                Key(EventKind::KeyDown, ' '),
+                move,
+                Event(EventKind::MouseButton)};
   os->idlePasses = 2;
   EXPECT_EQ(RunMainLoop(scene), 1);
   EXPECT_EQ(scene.frames, 2) << "the run only ended when the fake pressed Escape";

@@ -1,11 +1,10 @@
-#include "settings/saver_settings.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "settings/saver_settings.h"
 #include "support/fake_platform.h"
 
 namespace frost {
@@ -38,7 +37,9 @@ class SettingsFile : public ::testing::Test {
 TEST_F(SettingsFile, DefaultsWithShortPathSaveAsFourteenBytes) {
   SaverSettings settings = Defaulted("C:\\a.mp3");
   ASSERT_TRUE(SettingsStore::Save("/opt/frostmote", settings));
-  EXPECT_EQ(ReadFileBytes(File()), std::string("\x00\x01\x01\x00\x00\x00" "C:\\a.mp3", 14));
+  EXPECT_EQ(ReadFileBytes(File()), std::string("\x00\x01\x01\x00\x00\x00"
+                                               "C:\\a.mp3",
+                                               14));
   // Nothing is left behind beside it.
   EXPECT_FALSE(std::filesystem::exists(File() + ".new"));
 }

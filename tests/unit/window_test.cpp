@@ -158,10 +158,9 @@ TEST_F(WindowTest, CloseReleasesInReverseOrder) {
   ASSERT_TRUE(scene.OpenWindow());
   os->calls.clear();
   scene.CloseWindow();
-  const std::vector<std::string> expected{"RestoreDisplayMode", "ShowCursor",
-                                          "ReleaseCurrent",     "DeleteContext",
-                                          "ReleaseDeviceContext", "DestroyWindow",
-                                          "UnregisterWindowClass"};
+  const std::vector<std::string> expected{
+      "RestoreDisplayMode",   "ShowCursor",    "ReleaseCurrent",       "DeleteContext",
+      "ReleaseDeviceContext", "DestroyWindow", "UnregisterWindowClass"};
   EXPECT_EQ(os->calls, expected);
   EXPECT_TRUE(os->messages.empty());
   EXPECT_FALSE(os->modeChanged);

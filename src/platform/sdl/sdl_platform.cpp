@@ -38,7 +38,9 @@ std::string NativePath(std::string path) {
   return path;
 }
 
-int ChannelBits(int colorBits) { return colorBits <= 16 ? 5 : 8; }
+int ChannelBits(int colorBits) {
+  return colorBits <= 16 ? 5 : 8;
+}
 
 }  // namespace
 
@@ -73,7 +75,9 @@ bool SdlPlatform::EnsureVideo() {
   return true;
 }
 
-std::string SdlPlatform::CommandLine() { return commandLine_; }
+std::string SdlPlatform::CommandLine() {
+  return commandLine_;
+}
 
 std::string SdlPlatform::CurrentDirectory() {
   char buffer[PATH_MAX + 1] = {};
@@ -93,7 +97,9 @@ std::int64_t SdlPlatform::QueryPerformanceCounter() {
   return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
 }
 
-std::uint32_t SdlPlatform::TimeGetTime() { return SDL_GetTicks(); }
+std::uint32_t SdlPlatform::TimeGetTime() {
+  return SDL_GetTicks();
+}
 
 std::FILE* SdlPlatform::OpenFile(const std::string& path, const char* mode) {
   return std::fopen(NativePath(path).c_str(), mode);
@@ -294,15 +300,21 @@ bool SdlPlatform::GetClientSize(WindowHandle window, int& width, int& height) {
   return true;
 }
 
-WindowHandle SdlPlatform::DesktopWindow() { return x11_.DesktopRoot(); }
+WindowHandle SdlPlatform::DesktopWindow() {
+  return x11_.DesktopRoot();
+}
 
-WindowHandle SdlPlatform::ForegroundWindow() { return x11_.ActiveWindow(); }
+WindowHandle SdlPlatform::ForegroundWindow() {
+  return x11_.ActiveWindow();
+}
 
 void SdlPlatform::SwapBuffers(DeviceHandle dc) {
   if (window_ != nullptr && dc == handle_) SDL_GL_SwapWindow(window_);
 }
 
-bool SdlPlatform::SetSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
+bool SdlPlatform::SetSwapInterval(int interval) {
+  return SDL_GL_SetSwapInterval(interval) == 0;
+}
 
 bool SdlPlatform::PeekEvent(WindowEvent& event) {
   if (!videoReady_) return false;
@@ -400,15 +412,15 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
   std::vector<SDL_MessageBoxButtonData> buttonData;
   MessageAnswer fallback = MessageAnswer::Ok;
   if (buttons == MessageButtons::YesNo) {
-    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT,
-                          static_cast<int>(MessageAnswer::Yes), "Yes"});
-    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
-                          static_cast<int>(MessageAnswer::No), "No"});
+    buttonData.push_back(
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(MessageAnswer::Yes), "Yes"});
+    buttonData.push_back(
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, static_cast<int>(MessageAnswer::No), "No"});
     fallback = MessageAnswer::Yes;
   } else {
-    buttonData.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
-                              SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
-                          static_cast<int>(MessageAnswer::Ok), "OK"});
+    buttonData.push_back(
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+         static_cast<int>(MessageAnswer::Ok), "OK"});
   }
   SDL_MessageBoxData data{};
   data.flags = flags;

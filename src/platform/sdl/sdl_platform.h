@@ -49,9 +49,8 @@ class SdlPlatform final : public Platform {
   void DefaultProcessing(const WindowEvent& event) override;
   void ShowCursor(bool show) override;
   bool GetCursorPos(int& x, int& y) override;
-  MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
-                           const std::string& caption, MessageButtons buttons,
-                           MessageIcon icon) override;
+  MessageAnswer MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
+                           MessageButtons buttons, MessageIcon icon) override;
 
  private:
   bool EnsureVideo();

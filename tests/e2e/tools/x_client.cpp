@@ -49,9 +49,9 @@ int Cover(Display* display, int x, int y, unsigned width, unsigned height, long 
   // No window manager may move it, and it must not take the keyboard from the saver.
   attributes.override_redirect = True;
   attributes.background_pixel = WhitePixel(display, DefaultScreen(display));
-  const Window cover = XCreateWindow(
-      display, DefaultRootWindow(display), x, y, width, height, 0, CopyFromParent, InputOutput,
-      CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
+  const Window cover =
+      XCreateWindow(display, DefaultRootWindow(display), x, y, width, height, 0, CopyFromParent,
+                    InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
   XMapRaised(display, cover);
   XSync(display, False);
   SleepMs(ms);
@@ -84,9 +84,9 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int i = 0; i < 5; ++i) ok = ok && ParseNumber(argv[i + 2], numbers[i]);
     if (ok && numbers[2] > 0 && numbers[3] > 0 && numbers[4] >= 0) {
-      result = Cover(display, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
-                     static_cast<unsigned>(numbers[2]), static_cast<unsigned>(numbers[3]),
-                     numbers[4]);
+      result =
+          Cover(display, static_cast<int>(numbers[0]), static_cast<int>(numbers[1]),
+                static_cast<unsigned>(numbers[2]), static_cast<unsigned>(numbers[3]), numbers[4]);
     } else {
       result = Usage();
     }
