@@ -9,7 +9,7 @@
 
 namespace frost::linux_host {
 
-class SdlPlatform final : public Platform {
+class SdlPlatform : public Platform {
  public:
   SdlPlatform();
   ~SdlPlatform() override;

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Full screen where no display mode qualifies (Xvfb's only mode has no refresh rate): the
+# program offers a window instead; Yes, the default, gives an 800x600 window that draws frame
+# after frame, ignores every key but Escape and all mouse input, and ends with code 1 on Escape.
+source "$(dirname "$0")/lib.sh"
+FROSTMOTE=${1:-}
+e2e_init windowed_fallback
+use_shared_display
+
+start_program /s
+box=$(wait_for_window "Pendrel" 15) || fail "no question about the unsupported mode"
+find_window "ZIRavar" >/dev/null && fail "the saver window opened before the question was answered"
+screenshot "mode_question" >/dev/null
+
+# Return takes the default button, which must be Yes.
+press "$box" Return
+wait_for_no_window "Pendrel" 5 || fail "the question stayed on screen after Return"
+window=$(wait_for_window "ZIRavar" 10) || fail "no saver window after answering Yes"
+geometry=$(window_geometry "$window")
+log "saver window $window at $geometry"
+case $geometry in
+  800x600+*) ;;
+  *) fail "saver window is $geometry, expected an 800x600 client area" ;;
+esac
+
+# The fixture's root window is white; the scene clears to black. The window is black all over
+# once a frame has been presented.
+expect_black_window() {
+  local what=$1 shot colours
+  local deadline=$(($(now_ms) + 5000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    shot=$(screenshot "$what") || fail "no screenshot"
+    colours=$(region_colours "$shot" "$geometry")
+    [ "$colours" = "srgb(0,0,0)" ] && return 0
+    program_running || fail "the program ended ($what)"
+    sleep 0.1
+  done
+  fail "the saver window does not show a black frame ($what); colours: $colours"
+}
+
+# Frames keep coming: whatever covers the window is painted over again by the next frame. The
+# program does not redraw on expose, so only a running frame loop can do it.
+expect_frames_continue() {
+  local what=$1
+  "$E2E_X_CLIENT" cover "$x" "$y" 800 600 300 || fail "could not cover the window"
+  expect_black_window "$what"
+}
+
+x=${geometry#*+}; x=${x%%+*}
+y=${geometry##*+}
+
+expect_black_window "first_frame"
+expect_frames_continue "frames_after_cover"
+
+# Keys other than Escape, the pointer moving and the buttons being pressed change nothing.
+press "$window" a space Return shift+x F1 Tab
+timeout 10 xdotool mousemove --sync $((x + 100)) $((y + 100)) || fail "could not move the pointer"
+timeout 10 xdotool mousemove --sync $((x + 500)) $((y + 400)) click 1 click 3 ||
+  fail "could not click"
+timeout 10 xdotool mousemove --sync $((x + 20)) $((y + 30)) || fail "could not move the pointer"
+sleep 0.5
+program_running || fail "the program ended on a key other than Escape or on mouse input"
+[ "$(find_window "ZIRavar")" = "$window" ] || fail "the saver window went away on ordinary input"
+expect_frames_continue "frames_after_input"
+
+press "$window" Escape
+expect_exit 1 10
+wait_for_no_window "ZIRavar" 5 || fail "the saver window outlived the program"
+log "PASS"

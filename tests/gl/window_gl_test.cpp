@@ -1,0 +1,120 @@
+// The real SDL2 backend on a real X server (Xvfb): window, context, display modes, viewport.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/sdl/sdl_platform.h"
+#include "scene/globe_scene.h"
+#include "settings/display_modes.h"
+
+namespace frost {
+
+// Message boxes would wait for a person; these tests record them instead.
+class RecordingSdlPlatform : public linux_host::SdlPlatform {
+ public:
+  MessageAnswer MessageBox(WindowHandle, const std::string& text, const std::string&,
+                           MessageButtons buttons, MessageIcon) override {
+    messages.push_back(text);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+  }
+  std::vector<std::string> messages;
+};
+
+Platform& DefaultPlatform() {
+  static RecordingSdlPlatform platform;
+  return platform;
+}
+
+namespace {
+
+RecordingSdlPlatform& Sdl() {
+  return static_cast<RecordingSdlPlatform&>(DefaultPlatform());
+}
+
+class WindowGl : public ::testing::Test {
+ protected:
+  void SetUp() override { Sdl().messages.clear(); }
+  void TearDown() override { EXPECT_TRUE(Sdl().messages.empty()) << Sdl().messages.front(); }
+};
+
+TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
+  GlobeScene scene("ZIRavar", 640, 480, 32, 60, false, 32, 0, 1);
+  ASSERT_TRUE(scene.RegisterFullScreenClass());
+  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_NE(glGetString(GL_VERSION), nullptr);
+  GLboolean doubleBuffered = GL_FALSE;
+  glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
+  EXPECT_TRUE(doubleBuffered);
+  GLint depthBits = 0;
+  GLint alphaBits = 0;
+  glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+  glGetIntegerv(GL_ALPHA_BITS, &alphaBits);
+  EXPECT_GE(depthBits, 24);
+  EXPECT_GE(alphaBits, 1);
+
+  int width = 0;
+  int height = 0;
+  ASSERT_TRUE(Os().GetClientSize(scene.hwnd, width, height));
+  EXPECT_EQ(width, 640);
+  EXPECT_EQ(height, 480);
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 640);
+  EXPECT_EQ(viewport[3], 480);
+
+  // A zero height becomes a one-pixel-high viewport.
+  scene.ResizeViewport(320, 0);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 320);
+  EXPECT_EQ(viewport[3], 1);
+  scene.ResizeViewport(640, 480);
+
+  // Init shows black, and every frame is composed from black.
+  scene.Init();
+  glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+  scene.Update();
+  unsigned char pixel[4] = {9, 9, 9, 9};
+  glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  EXPECT_EQ(pixel[0], 0);
+  EXPECT_EQ(pixel[1], 0);
+  EXPECT_EQ(pixel[2], 0);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  scene.Draw();
+  scene.Stop();
+  EXPECT_EQ(scene.hwnd, 0u);
+  EXPECT_EQ(scene.hglrc, 0u);
+}
+
+TEST_F(WindowGl, VirtualServerOffersNoQualifyingMode) {
+  DisplayModeRecord mode;
+  ASSERT_TRUE(Os().EnumDisplayMode(0, mode)) << "the server offers its screen size";
+  DisplayModeList list;
+  list.Enumerate();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(Os().ChangeDisplayMode({-1, -1, -1, 0}));
+  EXPECT_FALSE(
+      Os().ChangeDisplayMode({static_cast<int>(mode.width), static_cast<int>(mode.height), 16, 0}));
+}
+
+TEST_F(WindowGl, FullScreenWindowCoversTheScreenAndCloses) {
+  DisplayModeRecord mode;
+  ASSERT_TRUE(Os().EnumDisplayMode(0, mode));
+  GlobeScene scene("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1);
+  // The server's own mode at the hardware default frequency is one it accepts.
+  scene.SetDisplayMode(static_cast<int>(mode.width), static_cast<int>(mode.height),
+                       static_cast<int>(mode.bitsPerPixel), 0);
+  ASSERT_TRUE(scene.RegisterFullScreenClass());
+  ASSERT_TRUE(scene.OpenWindow());
+  EXPECT_TRUE(scene.fullscreen);
+  int width = 0;
+  int height = 0;
+  ASSERT_TRUE(Os().GetClientSize(scene.hwnd, width, height));
+  EXPECT_EQ(width, static_cast<int>(mode.width));
+  EXPECT_EQ(height, static_cast<int>(mode.height));
+  scene.CloseWindow();
+  EXPECT_EQ(scene.hwnd, 0u);
+}
+
+}  // namespace
+}  // namespace frost
