@@ -38,11 +38,18 @@ expect_black_window() {
   fail "the saver window does not show a black frame ($what); colours: $colours"
 }
 
-# Frames keep coming: whatever covers the window is painted over again by the next frame. The
-# program does not redraw on expose, so only a running frame loop can do it.
+# Frames keep coming: whatever covers the window is painted over by the next frame. The window
+# is not repainted on expose, so with the program stopped the cover's white stays behind; that
+# is checked first, so that black afterwards can only come from the frame loop.
 expect_frames_continue() {
-  local what=$1
-  "$E2E_X_CLIENT" cover "$x" "$y" 800 600 300 || fail "could not cover the window"
+  local what=$1 shot colours
+  kill -STOP "$PROGRAM_PID"
+  "$E2E_X_CLIENT" cover "$x" "$y" 800 600 200 || { kill -CONT "$PROGRAM_PID"; fail "could not cover the window"; }
+  shot=$(screenshot "${what}_stopped") || { kill -CONT "$PROGRAM_PID"; fail "no screenshot"; }
+  kill -CONT "$PROGRAM_PID"
+  colours=$(region_colours "$shot" "$geometry")
+  [ "$colours" = "srgb(255,255,255)" ] ||
+    fail "covering the stopped program's window left $colours, not white: the check proves nothing"
   expect_black_window "$what"
 }
 

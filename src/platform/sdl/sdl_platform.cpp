@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/sdl/install_key.h"
+#include "platform/sdl/linux_paths.h"
 
 namespace frost::linux_host {
 namespace {
@@ -30,12 +30,6 @@ std::string ExecutablePath() {
   char buffer[PATH_MAX + 1] = {};
   const ssize_t length = readlink("/proc/self/exe", buffer, PATH_MAX);
   return length > 0 ? std::string(buffer, static_cast<std::size_t>(length)) : std::string();
-}
-
-// Translates the Windows-style separators the core builds paths with.
-std::string NativePath(std::string path) {
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
 }
 
 int ChannelBits(int colorBits) {
@@ -113,21 +107,14 @@ InstallPathKey SdlPlatform::ReadInstallPathKey() {
 }
 
 std::string SdlPlatform::SettingsFilePath(const std::string&) {
-  // An installed data folder is not writable by the user: keep config.cfg in the user's
+  // An installed data folder is not writable by the user: config.cfg lives in the user's
   // configuration folder instead.
-  std::string base;
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-      const passwd* entry = getpwuid(getuid());
-      home = entry != nullptr ? entry->pw_dir : "/tmp";
-    }
-    base = std::string(home) + "/.config";
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || home[0] == '\0') {
+    const passwd* entry = getpwuid(getuid());
+    home = entry != nullptr ? entry->pw_dir : nullptr;
   }
-  return base + "/frostmote/config.cfg";
+  return linux_host::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), home);
 }
 
 bool SdlPlatform::EnumDisplayMode(int index, DisplayModeRecord& mode) {

@@ -1,4 +1,4 @@
-#include "platform/sdl/install_key.h"
+#include "platform/sdl/linux_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +34,19 @@ TEST(InstallKey, MissingSectionCannotBeOpenedMissingValueIsEmpty) {
 
 TEST(InstallKey, LivesBesideTheBinFolder) {
   EXPECT_EQ(InstallKeyPath("/opt/frost/bin/frostmote"), "/opt/frost/etc/frostmote/install.reg");
+}
+
+TEST(LinuxPaths, SettingsLiveInTheUsersConfigurationFolder) {
+  EXPECT_EQ(SettingsFilePath("/x/cfg", "/home/u"), "/x/cfg/frostmote/config.cfg");
+  EXPECT_EQ(SettingsFilePath(nullptr, "/home/u"), "/home/u/.config/frostmote/config.cfg");
+  // A relative XDG_CONFIG_HOME is invalid and ignored.
+  EXPECT_EQ(SettingsFilePath("rel", "/home/u"), "/home/u/.config/frostmote/config.cfg");
+  EXPECT_EQ(SettingsFilePath("", nullptr), "/tmp/.config/frostmote/config.cfg");
+}
+
+TEST(LinuxPaths, BackslashesSeparateFolders) {
+  EXPECT_EQ(NativePath("/opt/frost\\scene\\data\\endcreds.mp3"),
+            "/opt/frost/scene/data/endcreds.mp3");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 namespace frost::linux_host {
 
+// Paths of the Linux host.
+//
 // The registry key the Windows build reads, kept as a small INI-style file that the build tree
 // and the installation write:
 //
@@ -18,5 +20,12 @@ InstallPathKey ParseInstallKey(const std::string& text);
 
 // etc/frostmote/install.reg beside the executable's bin/ folder.
 std::string InstallKeyPath(const std::string& executablePath);
+
+// config.cfg in the user's configuration folder: $XDG_CONFIG_HOME/frostmote when that is an
+// absolute path, else ~/.config/frostmote. Either argument may be null.
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
+
+// The core builds paths with backslashes; on Linux they separate folders too.
+std::string NativePath(std::string path);
 
 }  // namespace frost::linux_host

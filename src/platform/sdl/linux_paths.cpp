@@ -1,4 +1,4 @@
-#include "platform/sdl/install_key.h"
+#include "platform/sdl/linux_paths.h"
 
 #include <algorithm>
 #include <cctype>
@@ -51,6 +51,21 @@ std::string InstallKeyPath(const std::string& executablePath) {
   namespace fs = std::filesystem;
   const fs::path binDir = fs::path(executablePath).parent_path();
   return (binDir.parent_path() / "etc" / "frostmote" / "install.reg").string();
+}
+
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
+  std::string base;
+  if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+    base = xdgConfigHome;
+  } else {
+    base = std::string(home != nullptr && home[0] != '\0' ? home : "/tmp") + "/.config";
+  }
+  return base + "/frostmote/config.cfg";
+}
+
+std::string NativePath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
 }
 
 }  // namespace frost::linux_host
