@@ -178,10 +178,10 @@ screenshot() {
 }
 
 # region_colours FILE GEOMETRY: the distinct colours of that part of an image, one a line, as
-# ImageMagick names them (e.g. "srgb(0,0,0)").
+# upper-case #RRGGBB.
 region_colours() {
-  convert "$1" -crop "$2" +repage -depth 8 -format '%c' histogram:info:- 2>/dev/null |
-    sed -n 's/.*\(s\?rgb[a]\?([^)]*)\).*/\1/p' | sort -u
+  convert "$1" -crop "$2" +repage -alpha off -depth 8 -format '%c' histogram:info:- 2>/dev/null |
+    grep -o '#[0-9A-Fa-f]\{6\}' | tr 'a-f' 'A-F' | sort -u
 }
 
 # window_geometry WINDOW: "WIDTHxHEIGHT+X+Y" of the window's inside, in root coordinates.

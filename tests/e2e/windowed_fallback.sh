@@ -31,7 +31,7 @@ expect_black_window() {
   while [ "$(now_ms)" -lt "$deadline" ]; do
     shot=$(screenshot "$what") || fail "no screenshot"
     colours=$(region_colours "$shot" "$geometry")
-    [ "$colours" = "srgb(0,0,0)" ] && return 0
+    [ "$colours" = "#000000" ] && return 0
     program_running || fail "the program ended ($what)"
     sleep 0.1
   done
@@ -48,7 +48,7 @@ expect_frames_continue() {
   shot=$(screenshot "${what}_stopped") || { kill -CONT "$PROGRAM_PID"; fail "no screenshot"; }
   kill -CONT "$PROGRAM_PID"
   colours=$(region_colours "$shot" "$geometry")
-  [ "$colours" = "srgb(255,255,255)" ] ||
+  [ "$colours" = "#FFFFFF" ] ||
     fail "covering the stopped program's window left $colours, not white: the check proves nothing"
   expect_black_window "$what"
 }

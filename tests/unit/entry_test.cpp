@@ -8,23 +8,15 @@
 #include "settings/saver_settings.h"
 #include "shell/run_state.h"
 #include "support/fake_platform.h"
+#include "support/recording_scene.h"
 
 namespace frost {
 namespace {
 
+using testing::RecordingScene;
 using testing::ScopedFakePlatform;
 using testing::TempDir;
 using testing::WriteFileBytes;
-
-class LifecycleScene : public SceneBase {
- public:
-  LifecycleScene() : SceneBase("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1) {}
-  void Update() override { log += "U"; }
-  void Init() override { log += "I"; }
-  void Draw() override { log += "D"; }
-  void Shutdown() override { log += "S"; }
-  std::string log;
-};
 
 class EntryTest : public ::testing::Test {
  protected:
@@ -34,7 +26,7 @@ class EntryTest : public ::testing::Test {
   }
   ScopedFakePlatform os;
   TempDir dir;
-  LifecycleScene scene;
+  RecordingScene scene;
 };
 
 TEST_F(EntryTest, PasswordShowsItsMessageOwnedByTheGivenWindow) {

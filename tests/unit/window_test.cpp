@@ -3,22 +3,14 @@
 
 #include "shell/scene_base.h"
 #include "support/fake_platform.h"
+#include "support/recording_scene.h"
 
 namespace frost {
 namespace {
 
 using testing::FakePlatform;
+using testing::RecordingScene;
 using testing::ScopedFakePlatform;
-
-class RecordingScene : public SceneBase {
- public:
-  RecordingScene() : SceneBase("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1) {}
-  void Update() override { log += "U"; }
-  void Init() override { log += "I"; }
-  void Draw() override { log += "D"; }
-  void Shutdown() override { log += "S"; }
-  std::string log;
-};
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "shell/scene_base.h"
+
+namespace frost::testing {
+
+// A scene built like the full-screen one that logs its four operations: U, I, D, S.
+class RecordingScene : public SceneBase {
+ public:
+  RecordingScene() : SceneBase("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1) {}
+  void Update() override { log += "U"; }
+  void Init() override { log += "I"; }
+  void Draw() override { log += "D"; }
+  void Shutdown() override { log += "S"; }
+  std::string log;
+};
+
+}  // namespace frost::testing
