@@ -3,11 +3,11 @@
 #
 # A script sources this file and then calls e2e_init; the program's path is in $FROSTMOTE.
 # Everything a script starts is registered with track_pid and killed with SIGKILL on exit: a
-# process blocked inside a message box does not answer SIGTERM.
+# program waiting for a message box does not answer SIGTERM (SDL turns it into a quit event
+# that nobody reads while the box is up).
 
 set -u
 
-E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_TRACKED_PIDS=()
 E2E_TMP=""
 E2E_ARTIFACTS=""
@@ -32,11 +32,13 @@ fail() {
   exit 1
 }
 
+# track_pid PID: kill PID, and its process group where it leads one, when the script ends.
 track_pid() { E2E_TRACKED_PIDS+=("$1"); }
 
 e2e_cleanup() {
   local pid
   for pid in "${E2E_TRACKED_PIDS[@]}"; do
+    kill -9 -- "-$pid" 2>/dev/null
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
@@ -72,10 +74,23 @@ now_ms() { date +%s%3N; }
 
 # start_program ARG...: runs the program in the background; its pid is in $PROGRAM_PID.
 start_program() {
-  "$FROSTMOTE" "$@" >"$E2E_TMP/program.log" 2>&1 &
+  # A process group of its own: SDL shows each message box from a forked child, which must go
+  # down with the program when the cleanup kills it.
+  setsid "$FROSTMOTE" "$@" >"$E2E_TMP/program.log" 2>&1 &
   PROGRAM_PID=$!
   track_pid "$PROGRAM_PID"
   log "started $FROSTMOTE $* (pid $PROGRAM_PID)"
+  # Later steps stop, signal and reap this pid, so it must be the program itself once setsid
+  # has replaced itself with it.
+  local exe="" want
+  want=$(readlink -f "$FROSTMOTE")
+  for _ in $(seq 200); do
+    exe=$(readlink "/proc/$PROGRAM_PID/exe" 2>/dev/null)
+    [ "$exe" = "$want" ] && return 0
+    sleep 0.01
+  done
+  program_running || return 0  # ended already; its exit code tells the rest
+  fail "pid $PROGRAM_PID is $exe, not the program"
 }
 
 # find_window CAPTION: the id of a mapped top-level window whose name is exactly CAPTION, or
@@ -190,4 +205,35 @@ window_geometry() {
     /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
     /^ +Width:/ { w = $NF } /^ +Height:/ { h = $NF }
     END { if (w != "") printf "%sx%s+%s+%s\n", w, h, x, y }'
+}
+
+# message_box_buttons WINDOW: the centres of an SDL message box's buttons, left to right, one
+# "X Y" a line in root coordinates. SDL paints its boxes in a fixed scheme: the buttons are the
+# only areas in its button face and border colours, and the rows with the most of those run
+# through every button clear of the labels.
+message_box_buttons() {
+  local geometry shot
+  geometry=$(window_geometry "$1") || return 1
+  shot=$(screenshot "message_box_$1") || return 1
+  local origin=${geometry#*+}
+  convert "$shot" -crop "$geometry" +repage -alpha off -depth 8 txt:- 2>/dev/null |
+    awk -v ox="${origin%%+*}" -v oy="${origin##*+}" '
+      /#696663|#8C8781/ { split($1, p, "[,:]"); hit[p[2], p[1]] = 1; count[p[2]]++
+                          if (p[1] > width) width = p[1]; if (p[2] > height) height = p[2] }
+      END {
+        for (y in count) if (count[y] > best) best = count[y]
+        if (best < 20) exit 1
+        first = -1
+        for (y = 0; y <= height; ++y) {
+          if (count[y] == best) { if (first < 0) first = y; last = y }
+          else if (first >= 0) break
+        }
+        row = int((first + last) / 2)
+        for (x = 0; x <= width + 1; ++x) {
+          if ((row, x) in hit) { if (start == "") start = x; continue }
+          if (start != "" && x - start >= 10)
+            printf "%d %d\n", ox + int((start + x - 1) / 2), oy + row
+          start = ""
+        }
+      }'
 }

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Starts the X server the e2e scripts share: xvfb_start.sh STATE_DIR. Leaves ":N" in
-# STATE_DIR/display and the server's pid in STATE_DIR/xvfb.pid for xvfb_stop.sh.
+# Starts the X server the GL and end-to-end tests share: start.sh STATE_DIR. Leaves ":N" in
+# STATE_DIR/display and the server's pid in STATE_DIR/xvfb.pid for stop.sh.
 #
 # The root window is white (-wr): the saver's frames are black for now, so a black window on a
 # white screen shows that the program drew, not just that a window exists.
 set -u
-state=${1:?usage: xvfb_start.sh STATE_DIR}
+state=${1:?usage: start.sh STATE_DIR}
 mkdir -p "$state"
 
 # A server left behind by an interrupted run would only hold a display number.

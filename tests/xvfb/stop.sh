@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Stops the server xvfb_start.sh started: xvfb_stop.sh STATE_DIR.
+# Stops the server start.sh started: stop.sh STATE_DIR.
 set -u
-state=${1:?usage: xvfb_stop.sh STATE_DIR}
+state=${1:?usage: stop.sh STATE_DIR}
 [ -s "$state/xvfb.pid" ] || { echo "no Xvfb to stop"; exit 0; }
 pid=$(cat "$state/xvfb.pid")
 # Only our server: the pid file may be stale and the number reused.
