@@ -145,6 +145,8 @@ class Platform {
   virtual void SwapBuffers(DeviceHandle dc) = 0;
   // 1 waits for the vertical blank inside the swap; false when the driver refuses.
   virtual bool SetSwapInterval(int interval) = 0;
+  // An OpenGL entry point of the current context by its exact name; null when there is none.
+  virtual void* GetGLProcAddress(const char* name) = 0;
 
   // Events: never waits. The default processing is what the OS does with an event the
   // saver's window procedure does not handle.

@@ -1,6 +1,6 @@
 #include "shell/scene_base.h"
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 namespace frost {
 namespace {
@@ -173,8 +173,19 @@ bool SceneBase::Start() {
   fps = 0;
   fpsAccum = 0;
   if (!OpenWindow()) return false;
+  BuildFont();
   Init();
   return true;
+}
+
+bool SceneBase::FadeOverlay(float start, float end, const float colour[3], bool invert,
+                            float strength) {
+  if (!(end > start)) return false;
+  const float t = static_cast<float>(ElapsedMs() * 0.001);
+  if (t < start || t > end) return false;
+  float alpha = (t - start) * strength / (end - start);
+  if (invert) alpha = 1.0f - strength + alpha;
+  return gl.DrawFullScreenFade(alpha, colour, invert);
 }
 
 void SceneBase::Stop() {

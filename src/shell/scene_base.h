@@ -1,6 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 #include "platform/platform.h"
+#include "render/gl_extensions.h"
+#include "render/texture.h"
 #include "shell/frame_timer.h"
 
 namespace frost {
@@ -12,8 +17,8 @@ class SceneBase {
  public:
   SceneBase(const char* title, int width, int height, int colorBits, int refreshRate,
             bool fullscreen, int depthBits, int stencilBits, int alphaBits);
-  SceneBase(const SceneBase&) = default;
-  SceneBase& operator=(const SceneBase&) = default;
+  SceneBase(const SceneBase&) = delete;
+  SceneBase& operator=(const SceneBase&) = delete;
 
   virtual void Update() {}
   virtual void Init() {}
@@ -28,7 +33,7 @@ class SceneBase {
   void ResizeViewport(int newWidth, int newHeight);
 
   // Lifecycle as the shell drives it.
-  bool Start();  // frame counter, window, then the scene's Init
+  bool Start();  // frame counter, window, font, then the scene's Init
   void Stop();   // the scene's Shutdown, then CloseWindow
   void RenderFrame() {
     Update();
@@ -41,6 +46,18 @@ class SceneBase {
   void SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate);
   double ElapsedMs() const { return clock.ElapsedMs(); }
 
+  // Text: the font loads from "font.tga" in the current directory.
+  void BuildFont();
+  // Right-aligned in a four-glyph field starting at x; window pixels from the lower left.
+  void PrintText(int x, int y, float scale, std::string_view text);
+  // The value in white, then the label after it.
+  void PrintNumber(int x, int y, float scale, std::string_view label, int value);
+  // One frame of the frames-per-second average, which changes every 25 frames.
+  void UpdateFps();
+  // Covers the screen with `colour` whose alpha rises from 0 to `strength` between `start`
+  // and `end` seconds of the scene clock (falls from `strength` to 0 with `invert`).
+  bool FadeOverlay(float start, float end, const float colour[3], bool invert, float strength);
+
   PixelFormatRequest PixelFormat() const;
 
   // The windowed run's size when the chosen display mode has none.
@@ -48,6 +65,9 @@ class SceneBase {
   static constexpr int kFallbackHeight = 600;
   static constexpr int kFallbackColorBits = 32;
 
+  GLExtensions gl;
+  std::uint32_t fontListBase = 0;
+  Texture fontTexture;
   FrameTimer clock;
   DeviceHandle hdc = 0;
   ContextHandle hglrc = 0;

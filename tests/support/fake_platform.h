@@ -90,6 +90,7 @@ class FakePlatform : public Platform {
   WindowHandle ForegroundWindow() override { return foreground; }
   void SwapBuffers(DeviceHandle dc) override;
   bool SetSwapInterval(int interval) override;
+  void* GetGLProcAddress(const char*) override { return nullptr; }
   bool PeekEvent(WindowEvent& event) override;
   void DefaultProcessing(const WindowEvent& event) override;
   void ShowCursor(bool show) override;

@@ -303,6 +303,10 @@ bool SdlPlatform::SetSwapInterval(int interval) {
   return SDL_GL_SetSwapInterval(interval) == 0;
 }
 
+void* SdlPlatform::GetGLProcAddress(const char* name) {
+  return window_ != nullptr ? SDL_GL_GetProcAddress(name) : nullptr;
+}
+
 bool SdlPlatform::PeekEvent(WindowEvent& event) {
   if (!videoReady_) return false;
   SDL_Event sdl;

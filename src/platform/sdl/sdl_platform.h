@@ -45,6 +45,7 @@ class SdlPlatform : public Platform {
   WindowHandle ForegroundWindow() override;
   void SwapBuffers(DeviceHandle dc) override;
   bool SetSwapInterval(int interval) override;
+  void* GetGLProcAddress(const char* name) override;
   bool PeekEvent(WindowEvent& event) override;
   void DefaultProcessing(const WindowEvent& event) override;
   void ShowCursor(bool show) override;

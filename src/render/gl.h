@@ -1,0 +1,32 @@
+// The OpenGL 1.x headers the core draws with, and the few enumerants of the extensions it uses
+// that an old header may lack.
+#pragma once
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+#ifndef GL_MAX_TEXTURE_UNITS_ARB
+#define GL_MAX_TEXTURE_UNITS_ARB 0x84E2
+#endif
+#ifndef GL_TEXTURE0_ARB
+#define GL_TEXTURE0_ARB 0x84C0
+#endif
+#ifndef GL_TEXTURE_CUBE_MAP_ARB
+#define GL_TEXTURE_CUBE_MAP_ARB 0x8513
+#define GL_REFLECTION_MAP_ARB 0x8512
+#define GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB 0x8515
+#endif
+#ifndef GL_VERTEX_PROGRAM_ARB
+#define GL_VERTEX_PROGRAM_ARB 0x8620
+#endif
+#ifndef GL_GENERATE_MIPMAP_SGIS
+#define GL_GENERATE_MIPMAP_SGIS 0x8191
+#endif
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+#ifndef GL_TEXTURE_WRAP_R
+#define GL_TEXTURE_WRAP_R 0x8072
+#endif
