@@ -1,4 +1,5 @@
 // The frame-rate text of the scene object: font, printing and the averaged counter.
+#include <cmath>
 #include <string>
 
 #include "render/bitmap_font.h"
@@ -54,7 +55,9 @@ void SceneBase::UpdateFps() {
   fpsNowMs = static_cast<float>(ElapsedMs());
   // Two frames with the same clock reading have no rate: that frame is not counted.
   if (fpsNowMs == fpsLastMs) return;
-  fpsAccum = static_cast<int>(1000.0f / (fpsNowMs - fpsLastMs) + static_cast<float>(fpsAccum));
+  // Rounded, not truncated: the clock's float conversion makes an exact 20 ms read as
+  // 20.000001 ms, which would otherwise count as 49 frames per second.
+  fpsAccum += static_cast<int>(std::lround(1000.0f / (fpsNowMs - fpsLastMs)));
   if (--fpsCountdown == 0) {
     fpsCountdown = 25;
     fps = static_cast<int>(static_cast<float>(fpsAccum) * 0.04f);
