@@ -4,33 +4,15 @@
 
 #include <vector>
 
-#include "platform/sdl/sdl_platform.h"
+#include "gl_context.h"
 #include "scene/globe_scene.h"
 #include "settings/display_modes.h"
 
 namespace frost {
 
-// Message boxes would wait for a person; these tests record them instead.
-class RecordingSdlPlatform : public linux_host::SdlPlatform {
- public:
-  MessageAnswer MessageBox(WindowHandle, const std::string& text, const std::string&,
-                           MessageButtons buttons, MessageIcon) override {
-    messages.push_back(text);
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-  }
-  std::vector<std::string> messages;
-};
-
-Platform& DefaultPlatform() {
-  static RecordingSdlPlatform platform;
-  return platform;
-}
-
 namespace {
 
-RecordingSdlPlatform& Sdl() {
-  return static_cast<RecordingSdlPlatform&>(DefaultPlatform());
-}
+using testing::Sdl;
 
 class WindowGl : public ::testing::Test {
  protected:
