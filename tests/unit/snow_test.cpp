@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "scene/scene_random.h"
+#include "scene/snow_system.h"
+
+namespace frost {
+namespace {
+
+TEST(SceneRandom, IsTheUnseededLinearCongruentialSequence) {
+  SceneRandom random;
+  const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+  for (int value : expected) EXPECT_EQ(random.Next(), value);
+}
+
+std::unique_ptr<SnowSystem> FreshSnow() {
+  return std::make_unique<SnowSystem>();
+}
+
+const Float4 kCentre{0, 0, 0, 1};
+
+TEST(SnowSystem, FirstStepDrawsElevenNumbersPerFlakeInOrder) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  snow->Step(0.0f, {0, 0, 0, 1}, kCentre, random);
+  SceneRandom reference;
+  for (int i = 0; i < 88000; ++i) reference.Next();
+  EXPECT_EQ(random.Seed(), reference.Seed());
+
+  // The first flake from the first eleven numbers: z, y, x of the position (41, 18467, 6334)
+  // and the mass from the fourth (26500). dt = 0 moves nothing but the glass correction,
+  // and this flake is inside the glass.
+  const SnowFlake& first = snow->Flakes()[0];
+  EXPECT_FLOAT_EQ(first.position.z, 41 * 0.004f - 2.0f);
+  EXPECT_FLOAT_EQ(first.position.y, 467 * 0.004f - 2.0f);
+  EXPECT_FLOAT_EQ(first.position.x, 334 * 0.004f - 2.0f);
+  EXPECT_FLOAT_EQ(first.mass, 6500 * 0.001f + 0.1f);
+}
+
+TEST(SnowSystem, FirstStepPutsEveryFlakeOnOrInsideTheGlass) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  const Float4 centre{0.1f, -0.05f, 0.02f, 1.0f};
+  snow->Step(0.0f, {0, 0, 0, 1}, centre, random);
+  int onTheGlass = 0;
+  for (const SnowFlake& flake : snow->Flakes()) {
+    const float distance = (flake.position - centre).Length3();
+    EXPECT_LE(distance, 2.0f + 1e-5f);
+    if (distance > 2.0f - 1e-5f) ++onTheGlass;
+    EXPECT_GE(flake.mass, 0.1f);
+    EXPECT_LE(flake.mass, 10.1f);
+  }
+  // The flakes start in a cube of edge 4; the part of it outside the sphere of radius 2 is
+  // about 48 percent of its volume, and all of those flakes now sit on the glass.
+  EXPECT_NEAR(static_cast<double>(onTheGlass) / SnowSystem::kFlakeCount, 0.48, 0.03);
+}
+
+TEST(SnowSystem, SpeedsSettleFromTheirWildStart) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  for (int frame = 0; frame < 300; ++frame) snow->Step(16.0f, {0, 0, 0, 1}, kCentre, random);
+  for (const SnowFlake& flake : snow->Flakes()) {
+    // Each step halves any speed above 3, so 300 steps leave none anywhere near 100.
+    EXPECT_LT(flake.velocity.Length3(), 3.0f);
+    EXPECT_LE((flake.position - kCentre).Length3(), 2.0f + 0.05f);
+  }
+}
+
+TEST(SnowSystem, SameFrameTimesGiveTheSameSnow) {
+  auto a = FreshSnow();
+  auto b = FreshSnow();
+  SceneRandom ra;
+  SceneRandom rb;
+  const float times[] = {0.3f, 16.6f, 17.1f, 45.0f, 8.0f};
+  const Float4 offsets[] = {{0, 0, 0, 1},
+                            {0.01f, 0, 0.02f, 1},
+                            {0.05f, 0.01f, 0, 1},
+                            {0, 0, 0, 1},
+                            {-0.1f, 0.1f, 0.1f, 1}};
+  for (int i = 0; i < 5; ++i) {
+    const Float4 force = SnowSystem::ForceFromOffset(offsets[i], times[i]);
+    a->Step(times[i], force, offsets[i], ra);
+    b->Step(times[i], force, offsets[i], rb);
+  }
+  for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
+    EXPECT_EQ(a->Flakes()[i].position.x, b->Flakes()[i].position.x);
+    EXPECT_EQ(a->Flakes()[i].velocity.z, b->Flakes()[i].velocity.z);
+  }
+}
+
+TEST(SnowSystem, ZeroFrameTimeMovesNothingInsideTheGlass) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  snow->Step(10.0f, {0, 0, 0, 1}, kCentre, random);
+  const auto before = snow->Flakes();
+  snow->Step(0.0f, {0.3f, 0.2f, 0.1f, 1}, kCentre, random);
+  for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
+    const SnowFlake& flake = snow->Flakes()[i];
+    if ((before[i].position - kCentre).Length3() < 2.0f) {
+      EXPECT_EQ(flake.position.x, before[i].position.x);
+      EXPECT_EQ(flake.position.y, before[i].position.y);
+      EXPECT_EQ(flake.position.z, before[i].position.z);
+    }
+  }
+}
+
+TEST(SnowSystem, AMovingGlobeKicksTheFlakesAStillOneDoesNot) {
+  auto still = FreshSnow();
+  auto moved = FreshSnow();
+  SceneRandom r1;
+  SceneRandom r2;
+  still->Step(16.0f, {0, 0, 0, 1}, kCentre, r1);
+  moved->Step(16.0f, {0, 0, 0, 1}, kCentre, r2);
+  for (int i = 0; i < 200; ++i) {
+    still->Step(16.0f, {0, 0, 0, 1}, kCentre, r1);
+    moved->Step(16.0f, {0, 0, 0, 1}, kCentre, r2);
+  }
+  // One frame in which the globe jumps sideways.
+  still->Step(16.0f, {0, 0, 0, 1}, kCentre, r1);
+  moved->Step(16.0f, {0.05f, 0, 0, 1}, kCentre, r2);
+  double stillSpeed = 0.0;
+  double movedSpeed = 0.0;
+  for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
+    stillSpeed += std::abs(still->Flakes()[i].velocity.x);
+    movedSpeed += std::abs(moved->Flakes()[i].velocity.x);
+  }
+  EXPECT_GT(movedSpeed, stillSpeed * 1.5);
+}
+
+TEST(SnowSystem, LongFramesKickLess) {
+  const Float4 offset{0.3f, -0.6f, 0.9f, 1.0f};
+  const Float4 normal = SnowSystem::ForceFromOffset(offset, 40.0f);
+  EXPECT_FLOAT_EQ(normal.x, 0.3f * 0.333f);
+  const Float4 slow = SnowSystem::ForceFromOffset(offset, 80.0f);
+  EXPECT_FLOAT_EQ(slow.y, -0.6f * 0.333f / 8.0f);
+  EXPECT_FLOAT_EQ(slow.w, 0.333f / 8.0f);
+}
+
+}  // namespace
+}  // namespace frost
