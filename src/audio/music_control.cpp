@@ -3,11 +3,17 @@
 namespace frost {
 
 // No sound library is linked into this build yet, so the saver runs silent: nothing is opened,
-// so nothing can fail and nothing needs closing.
+// so nothing can fail, nothing needs closing, and there is no spectrum to dance to.
 bool StartMusic(SceneBase&) {
   return true;
 }
 
 void StopMusic() {}
+
+void SetMusicVolume(int) {}
+
+const float* MusicSpectrum() {
+  return nullptr;
+}
 
 }  // namespace frost

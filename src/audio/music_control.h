@@ -10,4 +10,10 @@ bool StartMusic(SceneBase& scene);
 // Stops the music and closes the sound library; harmless when nothing plays.
 void StopMusic();
 
+// The music channel's volume, 0 to 255; harmless when nothing plays.
+void SetMusicVolume(int volume);
+// The spectrum of what is playing now (bins of 44100/1024 Hz, at least 300 of them), or null
+// when there is none.
+const float* MusicSpectrum();
+
 }  // namespace frost

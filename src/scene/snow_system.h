@@ -27,6 +27,8 @@ class SnowSystem {
   void Step(float dt, const Float4& force, const Float4& centre, SceneRandom& random);
 
   const std::array<SnowFlake, kFlakeCount>& Flakes() const { return flakes_; }
+  const Float4& Drift(std::size_t i) const { return drift_[i]; }
+  float Gain(std::size_t i) const { return gain_[i]; }
   bool NeedsInit() const { return needsInit_; }
 
   // The force the globe offset gives for a frame of dt milliseconds: a long frame gives a

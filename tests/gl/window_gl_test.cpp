@@ -52,15 +52,15 @@ TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
   EXPECT_EQ(viewport[3], 1);
   scene.ResizeViewport(640, 480);
 
-  // Init shows black, and every frame is composed from black.
+  // Init shows black; the first frame, at scene time 0, is still covered by the fade-in.
   scene.Init();
   glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
   scene.Update();
-  unsigned char pixel[4] = {9, 9, 9, 9};
+  unsigned char pixel[4] = {99, 99, 99, 99};
   glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-  EXPECT_EQ(pixel[0], 0);
-  EXPECT_EQ(pixel[1], 0);
-  EXPECT_EQ(pixel[2], 0);
+  EXPECT_LE(pixel[0], 8);
+  EXPECT_LE(pixel[1], 8);
+  EXPECT_LE(pixel[2], 8);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   scene.Draw();
   scene.Stop();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "scene/scene_random.h"
@@ -36,6 +37,96 @@ TEST(SnowSystem, FirstStepDrawsElevenNumbersPerFlakeInOrder) {
   EXPECT_FLOAT_EQ(first.position.y, 467 * 0.004f - 2.0f);
   EXPECT_FLOAT_EQ(first.position.x, 334 * 0.004f - 2.0f);
   EXPECT_FLOAT_EQ(first.mass, 6500 * 0.001f + 0.1f);
+}
+
+// One flake's start, worked out here from the raw sequence.
+struct ExpectedFlake {
+  float px, py, pz, mass, vx, vy, vz, dx, dy, dz, gain;
+};
+
+ExpectedFlake DrawFlake(SceneRandom& random) {
+  int r[11];
+  for (int& value : r) value = random.Next();
+  auto coordinate = [](int v) { return static_cast<float>(v % 1000 * 0.004 - 2.0); };
+  auto speed = [](int v) { return static_cast<float>(v % 1000 * 0.002 - 1.0) * 100.0f; };
+  return {coordinate(r[2]),
+          coordinate(r[1]),
+          coordinate(r[0]),
+          static_cast<float>(r[3] % 10000 * 0.001 + 0.1),
+          speed(r[6]),
+          speed(r[5]),
+          speed(r[4]),
+          coordinate(r[9]),
+          coordinate(r[8]),
+          coordinate(r[7]),
+          static_cast<float>(r[10] % 10000 * 0.0002 - 0.1)};
+}
+
+TEST(SnowSystem, StartsEveryFlakeFromItsElevenDraws) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  snow->Step(0.0f, {0, 0, 0, 1}, kCentre, random);
+  SceneRandom reference;
+  for (std::size_t i = 0; i < 20; ++i) {
+    const ExpectedFlake e = DrawFlake(reference);
+    const SnowFlake& flake = snow->Flakes()[i];
+    EXPECT_FLOAT_EQ(flake.mass, e.mass) << i;
+    EXPECT_FLOAT_EQ(snow->Drift(i).x, e.dx) << i;
+    EXPECT_FLOAT_EQ(snow->Drift(i).z, e.dz) << i;
+    EXPECT_FLOAT_EQ(snow->Gain(i), e.gain) << i;
+    const float distance = std::sqrt(e.px * e.px + e.py * e.py + e.pz * e.pz);
+    if (distance > 2.0f) continue;  // the next test covers flakes outside the glass
+    EXPECT_FLOAT_EQ(flake.position.x, e.px) << i;
+    EXPECT_FLOAT_EQ(flake.position.z, e.pz) << i;
+    // dt = 0: no integration; only the speed limits act on the start velocity.
+    float vx = e.vx;
+    float speed = std::sqrt(e.vx * e.vx + e.vy * e.vy + e.vz * e.vz);
+    if (speed > 3.0f) {
+      vx *= 0.5f;
+      speed *= 0.5f;
+    }
+    vx *= 0.9985f;
+    speed *= 0.9985f;
+    if (speed > 1.0f) vx *= 0.99f;
+    EXPECT_NEAR(flake.velocity.x, vx, 1e-3f) << i;
+  }
+}
+
+TEST(SnowSystem, GlassPutsAFlakeBackAndReversesItsNormalSpeedAtFivePercent) {
+  auto snow = FreshSnow();
+  SceneRandom random;
+  snow->Step(0.0f, {0, 0, 0, 1}, kCentre, random);
+  SceneRandom reference;
+  bool checked = false;
+  for (std::size_t i = 0; i < 100 && !checked; ++i) {
+    const ExpectedFlake e = DrawFlake(reference);
+    const float length = std::sqrt(e.px * e.px + e.py * e.py + e.pz * e.pz);
+    if (length <= 2.0f) continue;
+    checked = true;
+    const float n[3] = {e.px / length, e.py / length, e.pz / length};
+    const SnowFlake& flake = snow->Flakes()[i];
+    EXPECT_NEAR(flake.position.x, n[0] * 2.0f, 1e-5f);
+    EXPECT_NEAR(flake.position.y, n[1] * 2.0f, 1e-5f);
+    EXPECT_NEAR(flake.position.z, n[2] * 2.0f, 1e-5f);
+    // Outward speed before, inward at 5 percent after (before the speed limits scale it).
+    const float outward = e.vx * n[0] + e.vy * n[1] + e.vz * n[2];
+    const float tangential[3] = {e.vx - outward * n[0], e.vy - outward * n[1],
+                                 e.vz - outward * n[2]};
+    const float bounced[3] = {tangential[0] - outward * 0.05f * n[0],
+                              tangential[1] - outward * 0.05f * n[1],
+                              tangential[2] - outward * 0.05f * n[2]};
+    float speed =
+        std::sqrt(bounced[0] * bounced[0] + bounced[1] * bounced[1] + bounced[2] * bounced[2]);
+    float scale = speed > 3.0f ? 0.5f : 1.0f;
+    speed *= scale * 0.9985f;
+    scale *= 0.9985f;
+    if (speed > 1.0f) scale *= 0.99f;
+    for (int c = 0; c < 3; ++c) {
+      const float actual = c == 0 ? flake.velocity.x : c == 1 ? flake.velocity.y : flake.velocity.z;
+      EXPECT_NEAR(actual, bounced[c] * scale, 1e-3f) << c;
+    }
+  }
+  EXPECT_TRUE(checked);
 }
 
 TEST(SnowSystem, FirstStepPutsEveryFlakeOnOrInsideTheGlass) {

@@ -1,0 +1,135 @@
+// The snow globe: frosted glass body, the turning centrepiece with a reflection fixed in the
+// world, the reflective outer shell, and the snowflake sprites.
+#include "render/gl.h"
+#include "scene/globe_scene.h"
+
+namespace frost {
+
+void GlobeScene::DrawGlobe(int mode) {
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LEQUAL);
+  glEnable(GL_CULL_FACE);
+  glEnable(GL_NORMALIZE);
+
+  glPushMatrix();  // the globe frame
+  glEnable(GL_TEXTURE_2D);
+  glFrontFace(GL_CCW);
+  gl.ActiveTexture(0);
+
+  // Planes given under the camera's view: the generated coordinates are world coordinates.
+  gl.EnableEyeLinearTexGen();
+  const float s[4] = {1, 0, 0, 0};
+  const float tPlane[4] = {0, 1, 0, 0};
+  const float r[4] = {0, 0, 1, 0};
+  const float q[4] = {0, 0, 0, 1};
+  gl.SetEyePlanes(s, tPlane, r, q);
+
+  glTranslatef(globeOffset.x, globeOffset.y, globeOffset.z);
+  glScalef(4.15f, 4.15f, 4.15f);
+
+  // Glass body: the frost pattern projected down the Z axis, added to what lies behind.
+  gl.ActiveTexture(0);
+  gl.ResetTextureMatrix();
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_SRC_ALPHA);
+  glEnable(GL_TEXTURE_2D);
+  sceneTextures[Slot::kGlass].Bind();
+  gl.SelectTextureMatrix();
+  glLoadIdentity();
+  glScalef(0.5f, 0.5f, 1.0f);
+  gl.SelectModelviewMatrix();
+  gl.ResetTextureUnits();
+  glDisable(GL_LIGHTING);
+  glColor4f(0.33f, 0.33f, 0.33f, 0.33f);
+  sphereMesh.Draw(0);
+
+  // Reflections: eye-space reflection vectors turned back into the world, then a quarter turn
+  // about Y, so the environment stays put while the camera moves.
+  const Mat4d billboard = Billboard();
+  gl.DisableTexGen();
+  gl.EnableCubeMapReflection();
+  glFrontFace(GL_CW);
+  gl.DisableVertexProgram();
+  sceneTextures[Slot::kGlassCube].BindCubeMap();
+  gl.SelectTextureMatrix();
+  glLoadIdentity();
+  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+  glMultMatrixd(billboard.m);
+  gl.SelectModelviewMatrix();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glDisable(GL_LIGHTING);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+  glDisable(GL_BLEND);
+  sceneTextures[Slot::kCentrepieceCube].BindCubeMap();
+
+  // Centrepiece: turns at 20 degrees a second about its upright axis; the plaque and emblem
+  // also spin in their own plane.
+  glPushMatrix();
+  glEnable(GL_NORMALIZE);
+  glScalef(0.5f, 0.5f, 0.5f);
+  glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+  glFrontFace(GL_CCW);
+  glRotatef(static_cast<float>(ElapsedMs() * 0.02 + 80.0), 0.0f, 1.0f, 0.0f);
+  glPushMatrix();
+  glTranslatef(0.0f, 0.0f, 0.0f);
+  centrepieceMesh.Draw(2);
+  glPopMatrix();
+  glRotatef(static_cast<float>(ElapsedMs() * 0.02), 0.0f, 0.0f, 1.0f);
+  centrepieceMesh.Draw(0);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  centrepieceMesh.Draw(1);
+  glPopMatrix();
+
+  // Outer shell: adds its reflection onto everything behind it, writing no depth.
+  sceneTextures[Slot::kGlassCube].BindCubeMap();
+  glDepthMask(GL_FALSE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_ONE);
+  if (mode < 0 && shellList_ != 0) glCallList(shellList_);
+
+  gl.DisableCubeMapReflection();
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glDepthMask(GL_TRUE);
+  glEnable(GL_TEXTURE_2D);
+  glPopMatrix();  // back to the camera's view
+  gl.ResetTextureMatrix();
+  glFrontFace(GL_CCW);
+  glDisable(GL_LIGHTING);
+
+  if (mode == -1) {
+    // The frame's alpha becomes 0.15, which sets how strongly each flake adds its light.
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.15f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+
+    glEnable(GL_BLEND);
+    glDepthMask(GL_FALSE);
+    glBlendFunc(GL_DST_ALPHA, GL_ONE);
+    sceneTextures[Slot::kSnowflake].Bind();
+    for (const SnowFlake& flake : snow.Flakes()) {
+      glPushMatrix();
+      glTranslatef(flake.position.x, flake.position.y, flake.position.z);
+      glColor4f(1.0f, 1.0f, 1.0f, 0.75f);
+      glMultMatrixd(billboard.m);
+      const float size = flake.mass * 0.0075f + 0.025f;
+      gl.DrawQuad(size, size);
+      glPopMatrix();
+    }
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+  }
+
+  glEnable(GL_CULL_FACE);
+  glFrontFace(GL_CW);
+  glDisable(GL_BLEND);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_LIGHTING);
+  glDepthMask(GL_TRUE);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  sceneTextures[Slot::kSnowflake].Bind();
+}
+
+}  // namespace frost

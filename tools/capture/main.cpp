@@ -1,0 +1,183 @@
+// Renders the real scene in a window and writes frames at chosen scene times as PNG files, with
+// a clock it drives so that every run gives the same pictures; or, with --bench, renders
+// unpaced on the real clock and prints frame rates.
+//
+//   frostmote-capture [--size WxH] [--step MS] [--out DIR] SECONDS...
+//   frostmote-capture --bench SECONDS [--size WxH]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "driven_platform.h"
+#include "png_writer.h"
+#include "render/gl.h"
+#include "scene/globe_scene.h"
+#include "settings/saver_settings.h"
+#include "shell/run_state.h"
+
+namespace frost {
+
+Platform& DefaultPlatform() {
+  static capture::DrivenPlatform platform;
+  return platform;
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Options {
+  int width = 1024;
+  int height = 768;
+  double stepMs = 1000.0 / 60.0;
+  std::string outDir = ".";
+  double benchSeconds = 0.0;
+  std::vector<double> times;
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--size" && hasValue) {
+      if (std::sscanf(argv[++i], "%dx%d", &options.width, &options.height) != 2) return false;
+    } else if (arg == "--step" && hasValue) {
+      options.stepMs = std::atof(argv[++i]);
+    } else if (arg == "--out" && hasValue) {
+      options.outDir = argv[++i];
+    } else if (arg == "--bench" && hasValue) {
+      options.benchSeconds = std::atof(argv[++i]);
+    } else if (!arg.empty() && arg[0] != '-') {
+      options.times.push_back(std::atof(arg.c_str()));
+    } else {
+      return false;
+    }
+  }
+  std::sort(options.times.begin(), options.times.end());
+  return options.width > 0 && options.height > 0 && options.stepMs > 0.0 &&
+         (options.benchSeconds > 0.0 || !options.times.empty());
+}
+
+void DrainEvents() {
+  WindowEvent event;
+  while (Os().PeekEvent(event)) {
+  }
+}
+
+bool OpenScene(GlobeScene& scene, const Options& options) {
+  std::string installPath;
+  if (!SettingsStore::ReadInstallPath(installPath)) {
+    std::fprintf(stderr, "frostmote-capture: no install key beside the program\n");
+    return false;
+  }
+  Os().SetCurrentDirectory(installPath);
+  SettingsStore::SetDefaults(g_settings);
+  g_run.mode = RunMode::FullScreen;
+  // The full-screen scene, in a window of the chosen size: no display-mode change.
+  scene.fullscreen = false;
+  scene.SetDisplayMode(options.width, options.height, 32, 60);
+  if (!scene.RegisterFullScreenClass() || !scene.Start()) return false;
+  Os().SetSwapInterval(0);
+  scene.SetActive(true);
+  return true;
+}
+
+int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options& options) {
+  long frame = 0;
+  for (double target : options.times) {
+    const double targetMs = target * 1000.0;
+    // Every earlier frame at the fixed step, then one exactly at the target time.
+    for (;; ++frame) {
+      const double frameMs = static_cast<double>(frame) * options.stepMs;
+      if (frameMs >= targetMs) break;
+      platform.StartFrameAt(frameMs);
+      DrainEvents();
+      scene.RenderFrame();
+    }
+    platform.StartFrameAt(targetMs);
+    DrainEvents();
+    scene.Update();
+    char name[64];
+    std::snprintf(name, sizeof name, "/frame-%08.3f.png", target);
+    const std::string path = options.outDir + name;
+    if (!capture::WriteFramePng(path, scene.width, scene.height)) {
+      std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
+      return 1;
+    }
+    scene.Draw();
+    std::printf("%s\n", path.c_str());
+  }
+  return 0;
+}
+
+double Milliseconds(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
+
+template <typename DrawFrame>
+void RunTimed(const char* what, double seconds, DrawFrame drawFrame) {
+  std::vector<double> frames;
+  const Clock::time_point start = Clock::now();
+  Clock::time_point last = start;
+  while (Milliseconds(last - start) < seconds * 1000.0) {
+    DrainEvents();
+    drawFrame();
+    glFinish();
+    const Clock::time_point now = Clock::now();
+    frames.push_back(Milliseconds(now - last));
+    last = now;
+  }
+  double sum = 0.0;
+  for (double ms : frames) sum += ms;
+  const double mean = sum / static_cast<double>(frames.size());
+  std::printf("%-16s %7.1f fps  mean %6.2f ms  worst %6.2f ms  (%zu frames)\n", what, 1000.0 / mean,
+              mean, *std::max_element(frames.begin(), frames.end()), frames.size());
+}
+
+int Bench(GlobeScene& scene, const Options& options, Clock::time_point launched) {
+  scene.RenderFrame();
+  glFinish();
+  std::printf("start-up to first frame: %.1f ms\n", Milliseconds(Clock::now() - launched));
+  std::printf("size %dx%d\n", options.width, options.height);
+  RunTimed("scene", options.benchSeconds, [&scene] { scene.RenderFrame(); });
+  // The fill-rate bound: one textured quad over the whole window, nothing else.
+  RunTimed("textured quad", options.benchSeconds, [&scene] {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    scene.sceneTextures[Slot::kSkyUp].Bind();
+    scene.gl.DrawQuad(2.0f, 2.0f);
+    Os().SwapBuffers(scene.hdc);
+  });
+  return 0;
+}
+
+}  // namespace
+}  // namespace frost
+
+int main(int argc, char** argv) {
+  using namespace frost;
+  const auto launched = Clock::now();
+  Options options;
+  if (!ParseOptions(argc, argv, options)) {
+    std::fprintf(stderr,
+                 "usage: frostmote-capture [--size WxH] [--step MS] [--out DIR] SECONDS...\n"
+                 "       frostmote-capture --bench SECONDS [--size WxH]\n");
+    return 2;
+  }
+  auto& platform = static_cast<capture::DrivenPlatform&>(DefaultPlatform());
+  const bool bench = options.benchSeconds > 0.0;
+  platform.SetDriven(!bench);
+  GlobeScene& scene = TheScene();
+  if (!OpenScene(scene, options)) return 1;
+  const int result = bench ? Bench(scene, options, launched) : Capture(scene, platform, options);
+  scene.Stop();
+  return result;
+}

@@ -1,0 +1,40 @@
+#include "png_writer.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "render/gl.h"
+
+namespace frost::capture {
+
+bool WriteFramePng(const std::string& path, int width, int height) {
+  const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+  std::vector<unsigned char> pixels(rowBytes * static_cast<std::size_t>(height));
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+    return false;
+  }
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = height - 1; y >= 0; --y) {
+    png_write_row(png, pixels.data() + rowBytes * static_cast<std::size_t>(y));
+  }
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return std::fclose(file) == 0;
+}
+
+}  // namespace frost::capture
