@@ -108,15 +108,34 @@ void GlobeScene::DrawGlobe(int mode) {
     glDepthMask(GL_FALSE);
     glBlendFunc(GL_DST_ALPHA, GL_ONE);
     sceneTextures[Slot::kSnowflake].Bind();
+    // Camera-facing sprites: the billboard's first two columns are the screen's right and up
+    // in world space, so each corner is worked out here and all flakes go in one batch, the
+    // same quads as a push, translate, billboard and pop per flake at a fraction of the calls.
+    const Vec4d right = billboard.Column(0);
+    const Vec4d up = billboard.Column(1);
+    const float rx = static_cast<float>(right.x);
+    const float ry = static_cast<float>(right.y);
+    const float rz = static_cast<float>(right.z);
+    const float ux = static_cast<float>(up.x);
+    const float uy = static_cast<float>(up.y);
+    const float uz = static_cast<float>(up.z);
+    glColor4f(1.0f, 1.0f, 1.0f, 0.75f);
+    glBegin(GL_QUADS);
     for (const SnowFlake& flake : snow.Flakes()) {
-      glPushMatrix();
-      glTranslatef(flake.position.x, flake.position.y, flake.position.z);
-      glColor4f(1.0f, 1.0f, 1.0f, 0.75f);
-      glMultMatrixd(billboard.m);
-      const float size = flake.mass * 0.0075f + 0.025f;
-      gl.DrawQuad(size, size);
-      glPopMatrix();
+      const float half = (flake.mass * 0.0075f + 0.025f) / 2.0f;
+      const float px = flake.position.x;
+      const float py = flake.position.y;
+      const float pz = flake.position.z;
+      const float corners[4][2] = {{-half, -half}, {half, -half}, {half, half}, {-half, half}};
+      const float tex[4][2] = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}};
+      for (int k = 0; k < 4; ++k) {
+        const float a = corners[k][0];
+        const float b = corners[k][1];
+        glTexCoord2f(tex[k][0], tex[k][1]);
+        glVertex3f(px + a * rx + b * ux, py + a * ry + b * uy, pz + a * rz + b * uz);
+      }
     }
+    glEnd();
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);

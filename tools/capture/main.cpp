@@ -6,6 +6,7 @@
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -32,7 +33,7 @@ using Clock = std::chrono::steady_clock;
 struct Options {
   int width = 1024;
   int height = 768;
-  double stepMs = 1000.0 / 60.0;
+  double stepMs = 20.0;  // 50 frames a second: times with two decimals fall on the grid
   std::string outDir = ".";
   double benchSeconds = 0.0;
   std::vector<double> times;
@@ -86,29 +87,33 @@ bool OpenScene(GlobeScene& scene, const Options& options) {
 }
 
 int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options& options) {
-  long frame = 0;
+  // Every frame lies on one grid of fixed steps and each asked-for time is the grid frame
+  // nearest to it, so a picture never depends on which other times were asked for.
+  std::vector<long> wanted;
   for (double target : options.times) {
-    const double targetMs = target * 1000.0;
-    // Every earlier frame at the fixed step, then one exactly at the target time.
-    for (;; ++frame) {
-      const double frameMs = static_cast<double>(frame) * options.stepMs;
-      if (frameMs >= targetMs) break;
-      platform.StartFrameAt(frameMs);
-      DrainEvents();
-      scene.RenderFrame();
-    }
-    platform.StartFrameAt(targetMs);
+    wanted.push_back(std::lround(target * 1000.0 / options.stepMs));
+  }
+  std::size_t next = 0;
+  for (long frame = 0; next < wanted.size(); ++frame) {
+    platform.StartFrameAt(static_cast<double>(frame) * options.stepMs);
     DrainEvents();
+    if (frame != wanted[next]) {
+      scene.RenderFrame();
+      continue;
+    }
     scene.Update();
-    char name[64];
-    std::snprintf(name, sizeof name, "/frame-%08.3f.png", target);
-    const std::string path = options.outDir + name;
-    if (!capture::WriteFramePng(path, scene.width, scene.height)) {
-      std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
-      return 1;
+    for (; next < wanted.size() && wanted[next] == frame; ++next) {
+      char name[64];
+      std::snprintf(name, sizeof name, "/frame-%08.3f.png", options.times[next]);
+      const std::string path = options.outDir + name;
+      if (!capture::WriteFramePng(path, scene.width, scene.height)) {
+        std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
+        return 1;
+      }
+      std::printf("%s (scene time %.3f s)\n", path.c_str(),
+                  static_cast<double>(frame) * options.stepMs / 1000.0);
     }
     scene.Draw();
-    std::printf("%s\n", path.c_str());
   }
   return 0;
 }
