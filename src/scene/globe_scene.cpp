@@ -80,7 +80,7 @@ void GlobeScene::Update() {
   if (t < 5.0f) SetMusicVolume(static_cast<int>(t * 50.0f));
   ComposeFrame(t);
   const float black[3] = {0.0f, 0.0f, 0.0f};
-  FadeOverlay(0.0f, 5.0f, black, true, 1.0f);
+  if (fadeIn) FadeOverlay(0.0f, 5.0f, black, true, 1.0f);
   glEnable(GL_TEXTURE_2D);
 }
 

@@ -61,6 +61,9 @@ class GlobeScene : public SceneBase {
   Float4 globeOffset{0, 0, 0, 1};
   float flareIntensity = 0.0f;
   int savedCursor[2] = {0, 0};
+  // The black fade-in of the first five seconds; the capture tool can switch it off to see
+  // what it covers.
+  bool fadeIn = true;
 
  private:
   void DrawGround(float brightness);

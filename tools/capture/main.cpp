@@ -2,7 +2,7 @@
 // a clock it drives so that every run gives the same pictures; or, with --bench, renders
 // unpaced on the real clock and prints frame rates.
 //
-//   frostmote-capture [--size WxH] [--step MS] [--out DIR] SECONDS...
+//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] SECONDS...
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
@@ -36,6 +36,7 @@ struct Options {
   double stepMs = 20.0;  // 50 frames a second: times with two decimals fall on the grid
   std::string outDir = ".";
   double benchSeconds = 0.0;
+  bool fade = true;
   std::vector<double> times;
 };
 
@@ -49,6 +50,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.stepMs = std::atof(argv[++i]);
     } else if (arg == "--out" && hasValue) {
       options.outDir = argv[++i];
+    } else if (arg == "--fade" && hasValue) {
+      const std::string value = argv[++i];
+      if (value != "on" && value != "off") return false;
+      options.fade = value == "on";
     } else if (arg == "--bench" && hasValue) {
       options.benchSeconds = std::atof(argv[++i]);
     } else if (!arg.empty() && arg[0] != '-') {
@@ -173,7 +178,8 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: frostmote-capture [--size WxH] [--step MS] [--out DIR] SECONDS...\n"
+                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] "
+                 "SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;
   }
@@ -181,6 +187,7 @@ int main(int argc, char** argv) {
   const bool bench = options.benchSeconds > 0.0;
   platform.SetDriven(!bench);
   GlobeScene& scene = TheScene();
+  scene.fadeIn = options.fade;
   if (!OpenScene(scene, options)) return 1;
   const int result = bench ? Bench(scene, options, launched) : Capture(scene, platform, options);
   scene.Stop();
