@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "geometry/camera.h"
+#include "geometry/mesh.h"
 #include "gl_context.h"
 #include "render/gl.h"
 #include "render/texture.h"
@@ -417,6 +418,69 @@ TEST_F(RenderGl, FadeOverlayCoversTheFrameWithFallingAlpha) {
   EXPECT_FALSE(scene_->FadeOverlay(t + 10.0f, t + 20.0f, black, true, 1.0f));
   EXPECT_FALSE(scene_->FadeOverlay(5.0f, 5.0f, black, true, 1.0f));
   EXPECT_EQ(ReadPixel(100, 100)[0], 255);
+}
+
+class CountedMesh : public Mesh {
+ public:
+  ~CountedMesh() = default;
+  bool Create() override { return Allocate(0) && Compile(); }
+  bool TryAllocate(std::int32_t count) { return Allocate(count); }
+};
+
+TEST_F(RenderGl, MeshesCompileTheirListsAndRefuseIndicesOutsideThem) {
+  SphereMesh sphere;
+  ASSERT_TRUE(sphere.Create());
+  EXPECT_EQ(sphere.listCount, 1);
+  EXPECT_TRUE(glIsList(sphere.listBase));
+  EXPECT_TRUE(sphere.Draw(0));
+  EXPECT_FALSE(sphere.Draw(1));
+  EXPECT_FALSE(sphere.Draw(-1));
+
+  CentrepieceMesh centrepiece;
+  ASSERT_TRUE(centrepiece.Create());
+  EXPECT_EQ(centrepiece.listCount, 3);
+  EXPECT_TRUE(centrepiece.Draw(2));
+  EXPECT_FALSE(centrepiece.Draw(3));
+  EXPECT_FALSE(centrepiece.Draw(-1));
+  const GLuint base = centrepiece.listBase;
+  centrepiece.Destroy();
+  EXPECT_FALSE(glIsList(base));
+  EXPECT_FALSE(glIsList(base + 2));
+  EXPECT_EQ(centrepiece.listCount, 0);
+  EXPECT_FALSE(centrepiece.Draw(0));
+
+  CountedMesh empty;
+  EXPECT_FALSE(empty.Create());
+  EXPECT_FALSE(empty.TryAllocate(-2));
+  EXPECT_EQ(empty.listBase, 0u);
+  EXPECT_FALSE(empty.Draw(0));
+}
+
+TEST_F(RenderGl, SphereListDrawsAnInsideOutSphereOfRadiusHalf) {
+  // Seen from outside with back faces culled, an inside-out sphere shows its far half only:
+  // looking down -Z at it, the fragments drawn come from z < 0.
+  SphereMesh sphere;
+  ASSERT_TRUE(sphere.Create());
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(-1, 1, -1, 1, -2, 2);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  glFrontFace(GL_CCW);
+  glClearDepth(1.0);
+  glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+  glColor3f(1, 1, 1);
+  sphere.Draw(0);
+  float depth = 0.0f;
+  glReadPixels(128, 128, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+  // Window depth of z = -0.5 under this projection: (0.5 / 2 + 1) / 2 = 0.625.
+  EXPECT_NEAR(depth, 0.625f, 0.01f);
+  EXPECT_EQ(ReadPixel(128, 128)[0], 255);
+  EXPECT_EQ(ReadPixel(128 + 70, 128)[0], 0);  // outside radius 0.5 (64 pixels)
+  glDisable(GL_CULL_FACE);
+  glDisable(GL_DEPTH_TEST);
 }
 
 }  // namespace
