@@ -16,7 +16,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 shots=${SHOT_DIR:-$root/screenshots}
-seconds=${RUN_SECONDS:-4}
+seconds=${RUN_SECONDS:-7}
 mkdir -p "$shots"
 work=$(mktemp -d)
 trap 'kill -9 ${saver:-} ${xserver:-} 2>/dev/null || true; rm -rf "$work"' EXIT
