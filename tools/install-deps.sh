@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libsdl2-dev libx11-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libjpeg-dev
-  libgtest-dev libgmock-dev clang-format
+  libsdl2-dev libx11-dev libgtk-3-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libjpeg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
   libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
