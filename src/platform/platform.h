@@ -58,7 +58,7 @@ struct DisplayModeChange {
   std::uint32_t frequency = 0;
 };
 
-enum class MessageIcon { None, Error, Exclamation, Information };
+enum class MessageIcon { None, Error, Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
@@ -91,6 +91,12 @@ struct WindowEvent {
 };
 
 inline constexpr int kKeyEscape = 27;
+
+// Dialogs (dialog_view.h has the rest): a template, and the procedure that drives it.
+enum class DialogTemplate : int;
+class DialogView;
+struct DialogMessage;
+using DialogProc = bool (*)(DialogView& dialog, const DialogMessage& message);
 
 // What the "registry" holds: whether the key could be opened, and the value (empty when the
 // key exists without the value).
@@ -161,6 +167,13 @@ class Platform {
   virtual MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
                                    const std::string& caption, MessageButtons buttons,
                                    MessageIcon icon) = 0;
+
+  // Shows the dialog modally, transient for `parent` (another program's window, or 0 for
+  // none), and sends `proc` its messages until the procedure ends it. Returns the result the
+  // procedure gave, or -1 when no dialog could be shown at all.
+  virtual int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) = 0;
+  // Asks the user's web browser to open the address; whether it did is not reported.
+  virtual void OpenWebAddress(const std::string& address) = 0;
 };
 
 // The platform the core talks to. Until one is installed, the backend linked into the program

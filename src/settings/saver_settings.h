@@ -22,6 +22,9 @@ struct SaverSettings {
 
 namespace SettingsStore {
 
+// The music both the full-screen run and the dialog fall back on, after the installation folder.
+inline constexpr const char* kDefaultMusicFile = "\\scene\\data\\endcreds.mp3";
+
 // How much of config.cfg is read; the path part is what follows the six flag bytes.
 inline constexpr std::size_t kMaxFileBytes = 2048;
 inline constexpr std::size_t kFlagBytes = 6;

@@ -205,6 +205,17 @@ MessageAnswer FakePlatform::MessageBox(WindowHandle owner, const std::string& te
   return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
+int FakePlatform::RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
+  calls.push_back("RunModalDialog " + std::to_string(static_cast<int>(id)));
+  dialogs.push_back({id, parent, proc});
+  return dialogDriver ? dialogDriver(id, proc) : dialogResult;
+}
+
+void FakePlatform::OpenWebAddress(const std::string& address) {
+  calls.push_back("OpenWebAddress " + address);
+  openedAddresses.push_back(address);
+}
+
 ScopedFakePlatform::ScopedFakePlatform() : previous_(SetPlatform(&fake_)) {
   g_run = RunState{};
   g_settings = SaverSettings{};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -17,6 +18,12 @@ struct ShownMessage {
   std::string caption;
   MessageButtons buttons;
   MessageIcon icon;
+};
+
+struct ShownDialog {
+  DialogTemplate id;
+  WindowHandle parent;
+  DialogProc proc;
 };
 
 class FakePlatform : public Platform {
@@ -44,8 +51,15 @@ class FakePlatform : public Platform {
   WindowHandle foreground = 0x2f2;
   WindowHandle nextWindow = 0x400001;
 
+  // Runs a dialog the way a test scripts it: given the template and the procedure, returns the
+  // dialog's result. Without one a dialog counts as shown and closed with `dialogResult`.
+  std::function<int(DialogTemplate, DialogProc)> dialogDriver;
+  int dialogResult = 1;
+
   // What happened.
   std::vector<std::string> calls;
+  std::vector<ShownDialog> dialogs;
+  std::vector<std::string> openedAddresses;
   std::vector<ShownMessage> messages;
   std::vector<DisplayModeChange> modeChanges;
   std::vector<WindowRequest> windows;
@@ -97,6 +111,8 @@ class FakePlatform : public Platform {
   bool GetCursorPos(int& x, int& y) override;
   MessageAnswer MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                            MessageButtons buttons, MessageIcon icon) override;
+  int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) override;
+  void OpenWebAddress(const std::string& address) override;
 };
 
 // Installs a fresh fake for one test and resets the process-wide run state and settings.

@@ -48,13 +48,20 @@ TEST_F(EntryTest, ConfigureOpensNoWindowAndExitsZero) {
     EXPECT_EQ(SaverMain(scene, 0), 0) << line;
     EXPECT_EQ(g_run.mode, RunMode::Configure);
   }
-  EXPECT_TRUE(os->calls.empty()) << "no registry read, no window class, no scene";
+  // The dialog reads the registry itself; the entry only shows it.
+  EXPECT_EQ(os->calls, std::vector<std::string>(4, "RunModalDialog 101"))
+      << "no registry read, no window class, no scene";
+  EXPECT_EQ(os->dialogs[0].parent, 0u);
+  EXPECT_EQ(os->dialogs[2].parent, 99u);
   os->commandLine = "frostmote /c";
-  SaverMain(scene, 0);
+  os->dialogResult = -1;  // whatever the dialog ends with, the program ends with 0
+  EXPECT_EQ(SaverMain(scene, 0), 0);
   EXPECT_EQ(g_run.parent, os->foreground);
+  EXPECT_EQ(os->dialogs.back().parent, os->foreground);
   os->commandLine = "frostmote /c 1234";
   SaverMain(scene, 0);
   EXPECT_EQ(g_run.parent, 1234u);
+  EXPECT_EQ(os->dialogs.back().parent, 1234u);
 }
 
 TEST_F(EntryTest, FullScreenRunsTheSceneAndEndsWithOne) {

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/gtk/gtk_dialogs.h"
 #include "platform/sdl/linux_paths.h"
 
 namespace frost::linux_host {
@@ -396,6 +397,7 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
       flags |= SDL_MESSAGEBOX_WARNING;
       break;
     case MessageIcon::Information:
+    case MessageIcon::Question:  // SDL has no question icon
     case MessageIcon::None:
       flags |= SDL_MESSAGEBOX_INFORMATION;
       break;
@@ -429,6 +431,15 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
     return fallback;
   }
   return static_cast<MessageAnswer>(pressed);
+}
+
+// The dialogs are GTK's: SDL has no dialogs beyond message boxes.
+int SdlPlatform::RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
+  return RunGtkDialog(id, parent, proc);
+}
+
+void SdlPlatform::OpenWebAddress(const std::string& address) {
+  OpenWebAddressWithGtk(address);
 }
 
 }  // namespace frost::linux_host

@@ -52,6 +52,8 @@ class SdlPlatform : public Platform {
   bool GetCursorPos(int& x, int& y) override;
   MessageAnswer MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                            MessageButtons buttons, MessageIcon icon) override;
+  int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) override;
+  void OpenWebAddress(const std::string& address) override;
 
  private:
   bool EnsureVideo();

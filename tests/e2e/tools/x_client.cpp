@@ -6,6 +6,9 @@
 //   x_client cover X Y W H MS      put a white window over that rectangle for MS milliseconds,
 //                                  then remove it, leaving white pixels behind until the window
 //                                  underneath draws itself again
+//   x_client window TITLE          open an ordinary top-level window called TITLE, print its id
+//                                  in decimal once it is on screen, and keep it until killed: the
+//                                  other program whose window a dialog can be transient for
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -60,10 +63,26 @@ int Cover(Display* display, int x, int y, unsigned width, unsigned height, long 
   return 0;
 }
 
+int OwnWindow(Display* display, const char* title) {
+  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 40, 40, 320, 200,
+                                            0, 0, WhitePixel(display, DefaultScreen(display)));
+  XStoreName(display, window, title);
+  XSelectInput(display, window, StructureNotifyMask);
+  XMapWindow(display, window);
+  XEvent event{};
+  do {
+    XNextEvent(display, &event);
+  } while (event.type != MapNotify);
+  std::printf("%lu\n", static_cast<unsigned long>(window));
+  std::fflush(stdout);
+  for (;;) XNextEvent(display, &event);
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: x_client close WINDOW\n"
-               "       x_client cover X Y WIDTH HEIGHT MILLISECONDS\n");
+               "       x_client cover X Y WIDTH HEIGHT MILLISECONDS\n"
+               "       x_client window TITLE\n");
   return 2;
 }
 
@@ -90,6 +109,8 @@ int main(int argc, char** argv) {
     } else {
       result = Usage();
     }
+  } else if (std::strcmp(argv[1], "window") == 0 && argc == 3) {
+    result = OwnWindow(display, argv[2]);
   } else {
     result = Usage();
   }

@@ -1,0 +1,51 @@
+#include "platform/gtk/gtk_dialogs.h"
+
+#include <glib-unix.h>
+#include <gtk/gtk.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/gtk/gtk_dialog_window.h"
+#include "platform/gtk/gtk_session.h"
+
+namespace frost::linux_host {
+
+namespace {
+
+// SDL, started to list the display modes, turns these signals into quit events that only a
+// saver window would read; while a dialog is up they end the program as Cancel would, without
+// saving.
+gboolean EndWithoutSaving(gpointer) {
+  std::exit(0);
+}
+
+void EndOnTerminationSignals() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, EndWithoutSaving, nullptr);
+}
+
+}  // namespace
+
+int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
+  if (!EnsureGtk()) {
+    std::fputs("frostmote: cannot show the dialog: no X display\n", stderr);
+    return -1;
+  }
+  EndOnTerminationSignals();
+  return GtkDialogWindow::RunTemplate(id, proc, nullptr, parent);
+}
+
+void OpenWebAddressWithGtk(const std::string& address) {
+  if (!EnsureGtk()) return;
+  GError* error = nullptr;
+  // No owner window, as the browser is a program of its own.
+  if (!gtk_show_uri_on_window(nullptr, address.c_str(), GDK_CURRENT_TIME, &error)) {
+    g_error_free(error);
+  }
+}
+
+}  // namespace frost::linux_host

@@ -1,0 +1,19 @@
+// The Linux host's dialogs, drawn with GTK3: what the SDL backend hands its dialog and
+// web-address calls to. The rest of the GTK code stays behind this header.
+#pragma once
+
+#include <string>
+
+#include "platform/dialog_view.h"
+
+namespace frost::linux_host {
+
+// Shows the dialog modally, transient for the foreign X window `parent` (0: none), and drives
+// `proc` until it ends the dialog. -1 when GTK cannot start (no display) or the template is
+// broken; the reason goes to stderr, as there is no window to show it in.
+int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc);
+
+// Hands the address to the desktop's handler for it; failures are not reported.
+void OpenWebAddressWithGtk(const std::string& address);
+
+}  // namespace frost::linux_host

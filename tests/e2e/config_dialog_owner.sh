@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# /c <xid> makes the dialog a modal dialog of that window, /c alone of the window that has the
+# keyboard focus, and /c with an id that names no window still opens it, owned by nothing.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/dialog_lib.sh"
+FROSTMOTE=${1:-}
+e2e_init config_dialog_owner
+use_shared_display
+
+"$E2E_X_CLIENT" window "Display Settings" >"$E2E_TMP/owner.id" &
+track_pid $!
+for _ in $(seq 100); do [ -s "$E2E_TMP/owner.id" ] && break; sleep 0.05; done
+owner=$(cat "$E2E_TMP/owner.id")
+[ -n "$owner" ] || fail "no window to own the dialog"
+
+# expect_owner WANT: the dialog's WM_TRANSIENT_FOR names window WANT (decimal), or none ("").
+expect_owner() {
+  local property
+  property=$(xprop -id "$DIALOG" WM_TRANSIENT_FOR)
+  if [ -z "$1" ]; then
+    case $property in *"window id"*) fail "owned by a window: $property" ;; esac
+  else
+    case $property in *"$(printf '0x%x' "$1")"*) ;; *) fail "not owned by $1: $property" ;; esac
+  fi
+  xprop -id "$DIALOG" _NET_WM_STATE | grep -q _NET_WM_STATE_MODAL || fail "the dialog is not modal"
+}
+
+open_config_dialog /c "$owner"
+expect_owner "$owner"
+click_control "$DIALOG" "$CONFIG_TABLE" 1004
+expect_exit 0 10
+
+timeout 10 xdotool windowfocus --sync "$owner" || fail "could not focus the owner"
+open_config_dialog /c
+expect_owner "$owner"
+click_control "$DIALOG" "$CONFIG_TABLE" 1004
+expect_exit 0 10
+
+open_config_dialog /c:123456789
+expect_owner ""
+click_control "$DIALOG" "$CONFIG_TABLE" 1004
+expect_exit 0 10
+log "PASS"
