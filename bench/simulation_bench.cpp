@@ -31,7 +31,7 @@ void SnowStepStillGlobe(benchmark::State& state) {
   const Float4 force = SnowSystem::ForceFromOffset(kStill, kFrameMs);
   for (auto _ : state) {
     snow->Step(kFrameMs, force, kStill, random);
-    benchmark::DoNotOptimize(snow->Flakes().data());
+    benchmark::DoNotOptimize(snow->X());
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * static_cast<long>(SnowSystem::kFlakeCount));
@@ -49,7 +49,7 @@ void SnowStepShakenGlobe(benchmark::State& state) {
     const Float4 offset{0.02f * std::sin(7.0f * t), 0.02f * std::cos(5.0f * t),
                         0.03f * std::sin(3.0f * t), 1.0f};
     snow->Step(kFrameMs, SnowSystem::ForceFromOffset(offset, kFrameMs), offset, random);
-    benchmark::DoNotOptimize(snow->Flakes().data());
+    benchmark::DoNotOptimize(snow->X());
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * static_cast<long>(SnowSystem::kFlakeCount));

@@ -121,11 +121,15 @@ void GlobeScene::DrawGlobe(int mode) {
     const float uz = static_cast<float>(up.z);
     glColor4f(1.0f, 1.0f, 1.0f, 0.75f);
     glBegin(GL_QUADS);
-    for (const SnowFlake& flake : snow.Flakes()) {
-      const float half = (flake.mass * 0.0075f + 0.025f) / 2.0f;
-      const float px = flake.position.x;
-      const float py = flake.position.y;
-      const float pz = flake.position.z;
+    const float* xs = snow.X();
+    const float* ys = snow.Y();
+    const float* zs = snow.Z();
+    const float* masses = snow.Mass();
+    for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
+      const float half = (masses[i] * 0.0075f + 0.025f) / 2.0f;
+      const float px = xs[i];
+      const float py = ys[i];
+      const float pz = zs[i];
       const float corners[4][2] = {{-half, -half}, {half, -half}, {half, half}, {-half, half}};
       const float tex[4][2] = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}};
       for (int k = 0; k < 4; ++k) {

@@ -32,7 +32,7 @@ TEST(SnowSystem, FirstStepDrawsElevenNumbersPerFlakeInOrder) {
   // The first flake from the first eleven numbers: z, y, x of the position (41, 18467, 6334)
   // and the mass from the fourth (26500). dt = 0 moves nothing but the glass correction,
   // and this flake is inside the glass.
-  const SnowFlake& first = snow->Flakes()[0];
+  const SnowFlake first = snow->Flake(0);
   EXPECT_FLOAT_EQ(first.position.z, 41 * 0.004f - 2.0f);
   EXPECT_FLOAT_EQ(first.position.y, 467 * 0.004f - 2.0f);
   EXPECT_FLOAT_EQ(first.position.x, 334 * 0.004f - 2.0f);
@@ -69,7 +69,7 @@ TEST(SnowSystem, StartsEveryFlakeFromItsElevenDraws) {
   SceneRandom reference;
   for (std::size_t i = 0; i < 20; ++i) {
     const ExpectedFlake e = DrawFlake(reference);
-    const SnowFlake& flake = snow->Flakes()[i];
+    const SnowFlake flake = snow->Flake(i);
     EXPECT_FLOAT_EQ(flake.mass, e.mass) << i;
     EXPECT_FLOAT_EQ(snow->Drift(i).x, e.dx) << i;
     EXPECT_FLOAT_EQ(snow->Drift(i).z, e.dz) << i;
@@ -104,7 +104,7 @@ TEST(SnowSystem, GlassPutsAFlakeBackAndReversesItsNormalSpeedAtFivePercent) {
     if (length <= 2.0f) continue;
     checked = true;
     const float n[3] = {e.px / length, e.py / length, e.pz / length};
-    const SnowFlake& flake = snow->Flakes()[i];
+    const SnowFlake flake = snow->Flake(i);
     EXPECT_NEAR(flake.position.x, n[0] * 2.0f, 1e-5f);
     EXPECT_NEAR(flake.position.y, n[1] * 2.0f, 1e-5f);
     EXPECT_NEAR(flake.position.z, n[2] * 2.0f, 1e-5f);
@@ -135,7 +135,7 @@ TEST(SnowSystem, FirstStepPutsEveryFlakeOnOrInsideTheGlass) {
   const Float4 centre{0.1f, -0.05f, 0.02f, 1.0f};
   snow->Step(0.0f, {0, 0, 0, 1}, centre, random);
   int onTheGlass = 0;
-  for (const SnowFlake& flake : snow->Flakes()) {
+  for (const SnowFlake& flake : snow->Snapshot()) {
     const float distance = (flake.position - centre).Length3();
     EXPECT_LE(distance, 2.0f + 1e-5f);
     if (distance > 2.0f - 1e-5f) ++onTheGlass;
@@ -151,7 +151,7 @@ TEST(SnowSystem, SpeedsSettleFromTheirWildStart) {
   auto snow = FreshSnow();
   SceneRandom random;
   for (int frame = 0; frame < 300; ++frame) snow->Step(16.0f, {0, 0, 0, 1}, kCentre, random);
-  for (const SnowFlake& flake : snow->Flakes()) {
+  for (const SnowFlake& flake : snow->Snapshot()) {
     // Each step halves any speed above 3, so 300 steps leave none anywhere near 100.
     EXPECT_LT(flake.velocity.Length3(), 3.0f);
     EXPECT_LE((flake.position - kCentre).Length3(), 2.0f + 0.05f);
@@ -175,8 +175,8 @@ TEST(SnowSystem, SameFrameTimesGiveTheSameSnow) {
     b->Step(times[i], force, offsets[i], rb);
   }
   for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
-    EXPECT_EQ(a->Flakes()[i].position.x, b->Flakes()[i].position.x);
-    EXPECT_EQ(a->Flakes()[i].velocity.z, b->Flakes()[i].velocity.z);
+    EXPECT_EQ(a->Flake(i).position.x, b->Flake(i).position.x);
+    EXPECT_EQ(a->Flake(i).velocity.z, b->Flake(i).velocity.z);
   }
 }
 
@@ -184,10 +184,10 @@ TEST(SnowSystem, ZeroFrameTimeMovesNothingInsideTheGlass) {
   auto snow = FreshSnow();
   SceneRandom random;
   snow->Step(10.0f, {0, 0, 0, 1}, kCentre, random);
-  const auto before = snow->Flakes();
+  const auto before = snow->Snapshot();
   snow->Step(0.0f, {0.3f, 0.2f, 0.1f, 1}, kCentre, random);
   for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
-    const SnowFlake& flake = snow->Flakes()[i];
+    const SnowFlake flake = snow->Flake(i);
     if ((before[i].position - kCentre).Length3() < 2.0f) {
       EXPECT_EQ(flake.position.x, before[i].position.x);
       EXPECT_EQ(flake.position.y, before[i].position.y);
@@ -213,8 +213,8 @@ TEST(SnowSystem, AMovingGlobeKicksTheFlakesAStillOneDoesNot) {
   double stillSpeed = 0.0;
   double movedSpeed = 0.0;
   for (std::size_t i = 0; i < SnowSystem::kFlakeCount; ++i) {
-    stillSpeed += std::abs(still->Flakes()[i].velocity.x);
-    movedSpeed += std::abs(moved->Flakes()[i].velocity.x);
+    stillSpeed += std::abs(still->Flake(i).velocity.x);
+    movedSpeed += std::abs(moved->Flake(i).velocity.x);
   }
   EXPECT_GT(movedSpeed, stillSpeed * 1.5);
 }
