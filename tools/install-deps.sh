@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libx11-dev libgtk-3-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   libfreetype-dev fonts-dejavu-core libpng-dev
-  xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick
+  xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
 )
 

@@ -46,6 +46,10 @@ void GlobeScene::ComposeFrame(float t) {
 }
 
 void GlobeScene::GlowPass(int glowSize) {
+  // Everything this pass leaves outside its square is cleared by the main pass, so its clears
+  // are kept to the square: a software renderer otherwise clears the whole window five times.
+  glScissor(0, 0, glowSize, glowSize);
+  glEnable(GL_SCISSOR_TEST);
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glDisable(GL_BLEND);
@@ -98,6 +102,7 @@ void GlobeScene::GlowPass(int glowSize) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   gl.BlurTexture(glowSize, glowSize, 5, 5, false);
   gl.EndRenderToTexture();
+  glDisable(GL_SCISSOR_TEST);
 }
 
 void GlobeScene::MainPass() {
