@@ -1,19 +1,86 @@
 #include "audio/music_control.h"
 
+#include "audio/fsound.h"
+#include "platform/platform.h"
+#include "settings/saver_settings.h"
+#include "shell/run_state.h"
+#include "shell/scene_base.h"
+
 namespace frost {
 
-// No sound library is linked into this build yet, so the saver runs silent: nothing is opened,
-// so nothing can fail, nothing needs closing, and there is no spectrum to dance to.
-bool StartMusic(SceneBase&) {
+namespace {
+
+FSOUND_STREAM* g_stream = nullptr;
+int g_channel = 0;  // 0 until a stream plays; the fade-in sets its volume
+
+// The raw byte: besides the three sources the dialog stores, a hand-edited file may hold others,
+// which behave as their neighbours: 0 like the CD, 3 like the CD without the sound library
+// being initialised, 5 and above like no sound.
+int Source() {
+  return g_settings.audioSource;
+}
+
+constexpr int kMp3File = static_cast<int>(AudioSource::Mp3File);
+constexpr int kNoSound = static_cast<int>(AudioSource::NoSound);
+
+void TellAfterStopping(SceneBase& scene, const std::string& text, const char* caption) {
+  // The window goes first, so the message is not hidden behind a full-screen picture.
+  scene.Stop();
+  Os().MessageBox(g_run.parent, text, caption, MessageButtons::Ok, MessageIcon::Error);
+}
+
+}  // namespace
+
+bool InitSound() {
+  if (Source() >= 3) return true;
+  return FSOUND_Init(44100, 32, 0) != 0;
+}
+
+bool OpenMusicStream(const std::string& path) {
+  g_stream = FSOUND_Stream_Open(path.c_str(), FSOUND_LOOP_NORMAL | FSOUND_2D, 0, 0);
+  return g_stream != nullptr;
+}
+
+bool StartMusic(SceneBase& scene) {
+  if (Source() >= kNoSound) return true;
+  if (!InitSound()) {
+    TellAfterStopping(scene, FmodErrorText(FSOUND_GetError()), "FMOD Error");
+    return false;
+  }
+  if (Source() == kMp3File) {
+    if (!OpenMusicStream(g_settings.mp3Path)) {
+      // The loop ends without its teardown, so the sound device is let go here.
+      FSOUND_Close();
+      TellAfterStopping(scene, g_settings.mp3Path, "Fatal Error");
+      return false;
+    }
+    g_channel = FSOUND_Stream_Play(FSOUND_FREE, g_stream);
+    // Analysed for every MP3, dancing or not: the setting only decides whether the globe reacts.
+    FSOUND_DSP_SetActive(FSOUND_DSP_GetFFTUnit(), 1);
+    return true;
+  }
+  FSOUND_CD_Play(0, 1);  // no disc, no drive: a silent run
   return true;
 }
 
-void StopMusic() {}
+void StopMusic() {
+  if (Source() >= kNoSound) return;
+  if (Source() == kMp3File) {
+    FSOUND_Stream_Stop(g_stream);
+  } else {
+    FSOUND_CD_Stop(0);
+  }
+  FSOUND_Close();
+  // Close freed every stream.
+  g_stream = nullptr;
+}
 
-void SetMusicVolume(int) {}
+void SetMusicVolume(int volume) {
+  FSOUND_SetVolume(g_channel, volume);
+}
 
 const float* MusicSpectrum() {
-  return nullptr;
+  return FSOUND_DSP_GetSpectrum();
 }
 
 }  // namespace frost

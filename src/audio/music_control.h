@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace frost {
 
 class SceneBase;
@@ -7,8 +9,12 @@ class SceneBase;
 // Starts the music the settings ask for, on the main loop's first idle pass. On failure it has
 // stopped the scene and told the user why, and the run ends with exit code 0.
 bool StartMusic(SceneBase& scene);
-// Stops the music and closes the sound library; harmless when nothing plays.
+// Stops the music and closes the sound library; nothing at all with no sound.
 void StopMusic();
+// Opens the sound library unless the source needs none; false when it could not.
+bool InitSound();
+// Opens the looping stream and keeps its handle; false when it could not.
+bool OpenMusicStream(const std::string& path);
 
 // The music channel's volume, 0 to 255; harmless when nothing plays.
 void SetMusicVolume(int volume);

@@ -105,6 +105,10 @@ struct InstallPathKey {
   std::string value;
 };
 
+// Audio output pulls sound: the backend calls this on its own thread whenever the device needs
+// `frames` more frames of interleaved 16-bit stereo. It must fill all of them and never block.
+using AudioFill = void (*)(void* user, std::int16_t* stereo, int frames);
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -174,6 +178,11 @@ class Platform {
   virtual int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) = 0;
   // Asks the user's web browser to open the address; whether it did is not reported.
   virtual void OpenWebAddress(const std::string& address) = 0;
+
+  // Sound output at `rate` frames a second, one device at a time; false when there is no
+  // device. Closing returns only once `fill` is no longer running and will not be called again.
+  virtual bool OpenAudioOutput(int rate, AudioFill fill, void* user) = 0;
+  virtual void CloseAudioOutput() = 0;
 };
 
 // The platform the core talks to. Until one is installed, the backend linked into the program

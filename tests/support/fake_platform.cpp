@@ -211,6 +211,29 @@ int FakePlatform::RunModalDialog(DialogTemplate id, WindowHandle parent, DialogP
   return dialogDriver ? dialogDriver(id, proc) : dialogResult;
 }
 
+bool FakePlatform::OpenAudioOutput(int rate, AudioFill fill, void* user) {
+  calls.push_back("OpenAudioOutput " + std::to_string(rate));
+  if (audioDeviceMissing || audioFill_ != nullptr) return false;
+  audioRate = rate;
+  audioFill_ = fill;
+  audioUser_ = user;
+  return true;
+}
+
+void FakePlatform::CloseAudioOutput() {
+  calls.push_back("CloseAudioOutput");
+  audioFill_ = nullptr;
+  audioUser_ = nullptr;
+}
+
+std::vector<std::int16_t> FakePlatform::PullAudio(int frames) {
+  std::vector<std::int16_t> out;
+  if (audioFill_ == nullptr || frames <= 0) return out;
+  out.assign(static_cast<std::size_t>(frames) * 2, 0);
+  audioFill_(audioUser_, out.data(), frames);
+  return out;
+}
+
 void FakePlatform::OpenWebAddress(const std::string& address) {
   calls.push_back("OpenWebAddress " + address);
   openedAddresses.push_back(address);

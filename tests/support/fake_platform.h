@@ -27,6 +27,10 @@ struct ShownDialog {
 };
 
 class FakePlatform : public Platform {
+ private:
+  AudioFill audioFill_ = nullptr;
+  void* audioUser_ = nullptr;
+
  public:
   // Scripted state.
   std::string commandLine = "frostmote.scr";
@@ -113,6 +117,15 @@ class FakePlatform : public Platform {
                            MessageButtons buttons, MessageIcon icon) override;
   int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) override;
   void OpenWebAddress(const std::string& address) override;
+  bool OpenAudioOutput(int rate, AudioFill fill, void* user) override;
+  void CloseAudioOutput() override;
+
+  // Audio: no device at all when set. Otherwise the test plays the device's part: each
+  // PullAudio asks the open output for that many frames, as the sound card's thread would.
+  bool audioDeviceMissing = false;
+  int audioRate = 0;
+  std::vector<std::int16_t> PullAudio(int frames);
+  bool AudioOpen() const { return audioFill_ != nullptr; }
 };
 
 // Installs a fresh fake for one test and resets the process-wide run state and settings.

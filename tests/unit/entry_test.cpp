@@ -8,6 +8,7 @@
 #include "settings/saver_settings.h"
 #include "shell/run_state.h"
 #include "support/fake_platform.h"
+#include "support/mp3_writer.h"
 #include "support/recording_scene.h"
 
 namespace frost {
@@ -67,6 +68,10 @@ TEST_F(EntryTest, ConfigureOpensNoWindowAndExitsZero) {
 TEST_F(EntryTest, FullScreenRunsTheSceneAndEndsWithOne) {
   os->commandLine = "\"/opt/my savers/frostmote\" /s";
   os->installKey = {true, dir.path()};
+  // The default music, so that the run goes on past the first frame.
+  std::filesystem::create_directories(dir.path() + "/scene/data");
+  ASSERT_TRUE(
+      testing::WriteMp3(dir.File("scene/data/endcreds.mp3"), testing::Sine(440.0, 0.3, 0.2)));
   os->idlePasses = 2;
   WindowEvent activate;
   activate.kind = EventKind::Activate;

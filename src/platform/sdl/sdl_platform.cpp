@@ -46,6 +46,7 @@ SdlPlatform::SdlPlatform() {
 }
 
 SdlPlatform::~SdlPlatform() {
+  audio_.Close();
   if (videoReady_) SDL_Quit();
 }
 
@@ -436,6 +437,14 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
 // The dialogs are GTK's: SDL has no dialogs beyond message boxes.
 int SdlPlatform::RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
   return RunGtkDialog(id, parent, proc);
+}
+
+bool SdlPlatform::OpenAudioOutput(int rate, AudioFill fill, void* user) {
+  return audio_.Open(rate, fill, user);
+}
+
+void SdlPlatform::CloseAudioOutput() {
+  audio_.Close();
 }
 
 void SdlPlatform::OpenWebAddress(const std::string& address) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl/sdl_audio_output.h"
 #include "platform/sdl/x11_windows.h"
 
 namespace frost::linux_host {
@@ -54,6 +55,8 @@ class SdlPlatform : public Platform {
                            MessageButtons buttons, MessageIcon icon) override;
   int RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) override;
   void OpenWebAddress(const std::string& address) override;
+  bool OpenAudioOutput(int rate, AudioFill fill, void* user) override;
+  void CloseAudioOutput() override;
 
  private:
   bool EnsureVideo();
@@ -67,6 +70,7 @@ class SdlPlatform : public Platform {
   SDL_DisplayMode pendingMode_{};
   bool hasPendingMode_ = false;
   X11Windows x11_;
+  SdlAudioOutput audio_;
 };
 
 }  // namespace frost::linux_host
