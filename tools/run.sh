@@ -26,6 +26,11 @@ xserver=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$work/config}
+# A machine without a display usually has no sound card either: what the music would have
+# sounded like goes into a file beside the screenshots (raw 16-bit stereo at 44100 Hz).
+if [ -z "${SDL_AUDIODRIVER:-}" ]; then
+  export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$shots/music-played.raw"
+fi
 
 find_window() {  # caption -> window id, waiting up to 10 s
   for _ in $(seq 100); do

@@ -83,4 +83,8 @@ const float* MusicSpectrum() {
   return FSOUND_DSP_GetSpectrum();
 }
 
+FSOUND_STREAM* MusicStream() {
+  return g_stream;
+}
+
 }  // namespace frost

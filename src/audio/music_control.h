@@ -5,6 +5,7 @@
 namespace frost {
 
 class SceneBase;
+struct FSOUND_STREAM;
 
 // Starts the music the settings ask for, on the main loop's first idle pass. On failure it has
 // stopped the scene and told the user why, and the run ends with exit code 0.
@@ -21,5 +22,7 @@ void SetMusicVolume(int volume);
 // The spectrum of what is playing now (bins of 44100/1024 Hz, at least 300 of them), or null
 // when there is none.
 const float* MusicSpectrum();
+// The open music stream, null until one is opened and after the music stops.
+FSOUND_STREAM* MusicStream();
 
 }  // namespace frost

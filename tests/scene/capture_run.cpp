@@ -67,6 +67,10 @@ void CaptureRun::Run() {
   std::snprintf(step, sizeof step, "%g", request_.stepMs);
   std::string command = Quoted(g_tool) + " --size " + size + " --step " + step;
   if (!request_.fade) command += " --fade off";
+  if (!request_.music.empty()) {
+    command +=
+        " --music " + Quoted(request_.music) + (request_.dance ? " --dance on" : " --dance off");
+  }
   command += " --out " + Quoted(folder_);
   for (double s : request_.seconds) {
     char time[32];

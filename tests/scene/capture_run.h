@@ -18,6 +18,8 @@ struct CaptureRequest {
   double stepMs = 20.0;
   bool fade = true;
   std::vector<double> seconds;
+  std::string music;  // an MP3 the run plays (and the globe may dance to); none: silent
+  bool dance = true;
 };
 
 class CaptureRun {

@@ -143,7 +143,7 @@ class LensFlare : public testing::Test {
     sunTo_ = SecondsOf(end);
 
     // From well before the sun comes in to well after it has gone, in one run.
-    CaptureRequest request{"flare-scan", kWidth, kHeight, kStepMs, true, {}};
+    CaptureRequest request{"flare-scan", kWidth, kHeight, kStepMs, true, {}, "", true};
     const double first = std::floor((sunFrom_ - kDarkFor - 0.6) / kScanSpacing) * kScanSpacing;
     const double last = std::ceil((sunTo_ + kDarkFor + 1.0) / kScanSpacing) * kScanSpacing;
     for (double t = std::max(first, kFadeInEnds); t <= last + 1e-9; t += kScanSpacing) {

@@ -9,17 +9,18 @@ namespace frost::scene_test {
 
 // The fade-in and the first orbit, on the default 20 ms grid.
 inline CaptureRequest OpeningRun() {
-  return {"opening", 640, 480, 20.0, true, {0.0, 1.0, 2.5, 4.0, 5.0, 6.0, 8.0, 10.0, 12.0}};
+  return {"opening", 640, 480, 20.0, true, {0.0, 1.0, 2.5, 4.0, 5.0, 6.0, 8.0, 10.0, 12.0},
+          "",        true};
 }
 
 // The same frames without the black fade-in overlay: everything else is drawn alike.
 inline CaptureRequest OpeningWithoutFadeRun() {
-  return {"opening-no-fade", 640, 480, 20.0, false, {1.0, 2.5, 4.0, 5.0}};
+  return {"opening-no-fade", 640, 480, 20.0, false, {1.0, 2.5, 4.0, 5.0}, "", true};
 }
 
 // One time of the opening run, asked for on its own.
 inline CaptureRequest LoneFrameRun(const char* name) {
-  return {name, 640, 480, 20.0, true, {6.0}};
+  return {name, 640, 480, 20.0, true, {6.0}, "", true};
 }
 
 }  // namespace frost::scene_test

@@ -1,7 +1,13 @@
 #include "driven_platform.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "audio/music_control.h"
+#include "audio/sound_library_probe.h"
 
 namespace frost::capture {
 
@@ -32,6 +38,34 @@ MessageAnswer DrivenPlatform::MessageBox(WindowHandle, const std::string& text,
                                          MessageIcon) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+bool DrivenPlatform::OpenAudioOutput(int rate, AudioFill fill, void* user) {
+  if (!driven_) return SdlPlatform::OpenAudioOutput(rate, fill, user);
+  if (audioFill_ != nullptr) return false;
+  audioFill_ = fill;
+  audioUser_ = user;
+  return true;
+}
+
+void DrivenPlatform::CloseAudioOutput() {
+  if (!driven_) return SdlPlatform::CloseAudioOutput();
+  audioFill_ = nullptr;
+  audioUser_ = nullptr;
+}
+
+void DrivenPlatform::PullAudio(int frames) {
+  if (audioFill_ == nullptr || frames <= 0) return;
+  // The decoder runs on its own thread; a real card would find it far ahead, so wait until it
+  // is (or has given up) rather than mix a gap that no real run would hear.
+  FSOUND_STREAM* stream = MusicStream();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (stream != nullptr && StreamBufferedFrames(stream) < static_cast<std::size_t>(frames) &&
+         !StreamDecoderEnded(stream) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  std::vector<std::int16_t> discarded(static_cast<std::size_t>(frames) * 2);
+  audioFill_(audioUser_, discarded.data(), frames);
 }
 
 }  // namespace frost::capture

@@ -23,12 +23,20 @@ class DrivenPlatform : public linux_host::SdlPlatform {
   bool GetCursorPos(int& x, int& y) override;
   MessageAnswer MessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                            MessageButtons buttons, MessageIcon icon) override;
+  // Driven, there is no sound card: the tool plays the card's part and pulls the music frame by
+  // frame in step with the scene clock, so the spectrum the globe dances to is the same on
+  // every run.
+  bool OpenAudioOutput(int rate, AudioFill fill, void* user) override;
+  void CloseAudioOutput() override;
+  void PullAudio(int frames);
 
   // Each clock read within a frame moves time on by this much.
   std::int64_t readStep = 1000;
 
  private:
   bool driven_ = true;
+  AudioFill audioFill_ = nullptr;
+  void* audioUser_ = nullptr;
   std::int64_t frameStart_ = 0;
   std::int64_t reads_ = 0;
 };

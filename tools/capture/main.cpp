@@ -2,7 +2,8 @@
 // a clock it drives so that every run gives the same pictures; or, with --bench, renders
 // unpaced on the real clock and prints frame rates.
 //
-//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] SECONDS...
+//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR]
+//                     [--music FILE [--dance on|off]] SECONDS...
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/music_control.h"
 #include "driven_platform.h"
 #include "png_writer.h"
 #include "render/gl.h"
@@ -37,6 +39,8 @@ struct Options {
   std::string outDir = ".";
   double benchSeconds = 0.0;
   bool fade = true;
+  std::string music;  // none: a silent run
+  bool dance = true;
   std::vector<double> times;
 };
 
@@ -54,6 +58,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       const std::string value = argv[++i];
       if (value != "on" && value != "off") return false;
       options.fade = value == "on";
+    } else if (arg == "--music" && hasValue) {
+      options.music = argv[++i];
+    } else if (arg == "--dance" && hasValue) {
+      const std::string value = argv[++i];
+      if (value != "on" && value != "off") return false;
+      options.dance = value == "on";
     } else if (arg == "--bench" && hasValue) {
       options.benchSeconds = std::atof(argv[++i]);
     } else if (!arg.empty() && arg[0] != '-') {
@@ -81,6 +91,10 @@ bool OpenScene(GlobeScene& scene, const Options& options) {
   }
   Os().SetCurrentDirectory(installPath);
   SettingsStore::SetDefaults(g_settings);
+  g_settings.audioSource = static_cast<std::uint8_t>(options.music.empty() ? AudioSource::NoSound
+                                                                           : AudioSource::Mp3File);
+  g_settings.mp3Path = options.music;
+  g_settings.danceWithMusic = options.dance ? 1 : 0;
   g_run.mode = RunMode::FullScreen;
   // The full-screen scene, in a window of the chosen size: no display-mode change.
   scene.fullscreen = false;
@@ -99,9 +113,13 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
     wanted.push_back(std::lround(target * 1000.0 / options.stepMs));
   }
   std::size_t next = 0;
+  // The music plays from just after the first frame, one frame step of it per frame.
+  const int audioFrames = static_cast<int>(std::lround(options.stepMs * 44.1));
   for (long frame = 0; next < wanted.size(); ++frame) {
     platform.StartFrameAt(static_cast<double>(frame) * options.stepMs);
     DrainEvents();
+    if (frame == 1 && !StartMusic(scene)) return 1;
+    if (frame > 1) platform.PullAudio(audioFrames);
     if (frame != wanted[next]) {
       scene.RenderFrame();
       continue;
@@ -178,8 +196,8 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] "
-                 "SECONDS...\n"
+                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR]\n"
+                 "                         [--music FILE [--dance on|off]] SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;
   }
@@ -190,6 +208,7 @@ int main(int argc, char** argv) {
   scene.fadeIn = options.fade;
   if (!OpenScene(scene, options)) return 1;
   const int result = bench ? Bench(scene, options, launched) : Capture(scene, platform, options);
+  StopMusic();
   scene.Stop();
   return result;
 }
