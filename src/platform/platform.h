@@ -115,6 +115,8 @@ class Platform {
 
   // Process.
   virtual std::string CommandLine() = 0;  // full line, program name first
+  // An environment variable's value; empty when it is not set.
+  virtual std::string Environment(const std::string& name) = 0;
   virtual std::string CurrentDirectory() = 0;
   virtual bool SetCurrentDirectory(const std::string& path) = 0;
 

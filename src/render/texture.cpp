@@ -10,6 +10,18 @@
 
 namespace frost {
 
+namespace {
+
+// GLU reads the context's version string before it builds anything, and with no current context
+// that string is null and GLU crashes on it. Without a context there is nothing to upload to.
+void BuildMipmaps(GLenum target, GLint components, GLint width, GLint height, GLenum format,
+                  const void* pixels) {
+  if (glGetString(GL_VERSION) == nullptr) return;
+  gluBuild2DMipmaps(target, components, width, height, format, GL_UNSIGNED_BYTE, pixels);
+}
+
+}  // namespace
+
 std::uint32_t Texture::Generate(unsigned target) {
   GLuint name = 0;
   glGenTextures(1, &name);
@@ -66,8 +78,8 @@ bool Texture::LoadJpeg(const char* fileName) {
     return alignment;
   }();
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows are tightly packed
-  gluBuild2DMipmaps(GL_TEXTURE_2D, grey ? GL_LUMINANCE : 3, image.width, image.height,
-                    grey ? GL_LUMINANCE : GL_RGB, GL_UNSIGNED_BYTE, image.pixels.get());
+  BuildMipmaps(GL_TEXTURE_2D, grey ? GL_LUMINANCE : 3, image.width, image.height,
+               grey ? GL_LUMINANCE : GL_RGB, image.pixels.get());
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   width_ = image.width;
   height_ = image.height;
@@ -107,8 +119,8 @@ bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const 
     GLint previousAlignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    gluBuild2DMipmaps(GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB + face, 3, image.width, image.height,
-                      GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    BuildMipmaps(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB + face), 3, image.width,
+                 image.height, GL_RGB, pixels);
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   }
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_GENERATE_MIPMAP_SGIS, 1);
@@ -120,7 +132,7 @@ void Texture::MakePlaceholder() {
   GLint previousAlignment = 4;
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  gluBuild2DMipmaps(GL_TEXTURE_2D, 1, 2, 2, GL_LUMINANCE, GL_UNSIGNED_BYTE, kChecker);
+  BuildMipmaps(GL_TEXTURE_2D, 1, 2, 2, GL_LUMINANCE, kChecker);
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   width_ = 2;
   height_ = 2;

@@ -50,7 +50,6 @@ class GlobeScene : public SceneBase {
   void DrawLensFlare(const Float4& sun);
 
   SphereMesh sphereMesh;
-  std::unique_ptr<Texture[]> sceneTextures;
   Camera camera;
   CentrepieceMesh centrepieceMesh;
   BeatDetector beats;

@@ -51,7 +51,57 @@ WindowHandle ParseHandle(std::string_view text) {
   return static_cast<WindowHandle>(negative ? -value : value);
 }
 
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The first blank-separated word of `text`, and what follows it.
+std::string_view FirstWord(std::string_view text, std::string_view* rest) {
+  std::size_t end = 0;
+  while (end < text.size() && !IsBlank(text[end])) ++end;
+  if (rest != nullptr) *rest = Trimmed(text.substr(end));
+  return text.substr(0, end);
+}
+
 }  // namespace
+
+WindowHandle ParseWindowId(std::string_view text) {
+  text = Trimmed(text);
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return 0;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return 0;
+    // X window ids are 29 bits; anything longer than 64 is no window either.
+    if (value > (std::numeric_limits<std::uint64_t>::max() - static_cast<unsigned>(digit)) /
+                    static_cast<unsigned>(base)) {
+      return 0;
+    }
+    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+  }
+  return static_cast<WindowHandle>(value);
+}
+
+ParsedCommandLine ApplyXscreensaverWindow(ParsedCommandLine parsed, std::string_view variable) {
+  const WindowHandle window = ParseWindowId(variable);
+  if (window == 0) return parsed;
+  const bool root = parsed.mode == RunMode::Embedded && parsed.parentKind == ParentKind::Desktop;
+  if (!root && parsed.hasArguments) return parsed;
+  parsed.mode = RunMode::Embedded;
+  parsed.parentKind = ParentKind::Handle;
+  parsed.parent = window;
+  return parsed;
+}
 
 ParsedCommandLine ParseCommandLine(std::string_view line) {
   ParsedCommandLine result;
@@ -67,6 +117,21 @@ ParsedCommandLine ParseCommandLine(std::string_view line) {
   cursor.Advance();  // the closing quote or the blank, if any
   cursor.SkipBlanks();
   if (cursor.AtEnd()) return result;
+  result.hasArguments = true;
+
+  // xscreensaver's options are whole words, so "-windowless" or "/root" are not among them.
+  std::string_view afterWord;
+  const std::string_view word = FirstWord(cursor.Rest(), &afterWord);
+  if (word == "-root" || word == "-window" || word == "-window-id") {
+    result.mode = RunMode::Embedded;
+    if (word == "-root") {
+      result.parentKind = ParentKind::Desktop;
+    } else if (word == "-window-id") {
+      result.parentKind = ParentKind::Handle;
+      result.parent = ParseWindowId(FirstWord(afterWord, nullptr));
+    }
+    return result;
+  }
 
   if (cursor.Peek() == '-' || cursor.Peek() == '/') cursor.Advance();
   const char letter = cursor.Peek();

@@ -1,12 +1,11 @@
 #include "shell/entry.h"
 
-#include <cstdio>
-
 #include "settings/config_dialog.h"
 #include "settings/display_modes.h"
 #include "settings/saver_settings.h"
 #include "shell/command_line.h"
 #include "shell/main_loop.h"
+#include "shell/preview.h"
 #include "shell/run_state.h"
 
 namespace frost {
@@ -30,10 +29,12 @@ WindowHandle ResolveParent(const ParsedCommandLine& parsed) {
   return 0;
 }
 
-int RunFullScreen(SceneBase& scene) {
+// The installation folder, the working directory and the settings: what every run of the
+// scene needs first. False after the message.
+bool PrepareSceneRun() {
   if (!SettingsStore::ReadInstallPath(g_installPath)) {
     FatalError(EntryTexts::kRegistryMissing);
-    return 0;
+    return false;
   }
   // Every data file is opened relative to the installation folder. A folder that cannot be
   // entered is not fatal here: the loaders fall back to their placeholders.
@@ -44,6 +45,38 @@ int RunFullScreen(SceneBase& scene) {
   SettingsStore::SetDefaults(g_settings);
   g_settings.mp3Path = g_installPath + EntryTexts::kDefaultMusic;
   SettingsStore::Load(g_installPath, g_settings);
+  return true;
+}
+
+// The scene inside a window another program owns (xscreensaver's), at that window's size and
+// following it as it changes; or, with no window named, in a window of its own. The display
+// mode and the cursor are never touched; the run ends when the window goes away.
+int RunEmbedded(SceneBase& scene, WindowHandle parent) {
+  if (!PrepareSceneRun()) return 0;
+  int width = SceneBase::kFallbackWidth;
+  int height = SceneBase::kFallbackHeight;
+  if (parent != 0 && !Os().GetClientSize(parent, width, height)) {
+    width = 0;  // no such window: the child cannot be made, and the user is told so
+    height = 0;
+  }
+  scene.SetInstance(g_run.instance);
+  if (!scene.RegisterFullScreenClass()) {
+    FatalError(EntryTexts::kClassRegistration);
+    return 0;
+  }
+  scene.fullscreen = false;
+  scene.embedParent = parent;
+  scene.SetDisplayMode(width, height, SceneBase::kFallbackColorBits, 0);
+  if (!scene.Start()) {
+    scene.CloseWindow();
+    return 0;
+  }
+  scene.SetActive(true);  // a child window gets no activation of its own
+  return RunMainLoop(scene);
+}
+
+int RunFullScreen(SceneBase& scene) {
+  if (!PrepareSceneRun()) return 0;
 
   const std::array<float, 4> mode = GetDisplayMode(g_settings.displayModeIndex);
   scene.SetInstance(g_run.instance);
@@ -64,7 +97,8 @@ int RunFullScreen(SceneBase& scene) {
 
 int SaverMain(SceneBase& scene, InstanceHandle instance) {
   g_run.instance = instance;
-  const ParsedCommandLine parsed = ParseCommandLine(Os().CommandLine());
+  const ParsedCommandLine parsed = ApplyXscreensaverWindow(ParseCommandLine(Os().CommandLine()),
+                                                           Os().Environment("XSCREENSAVER_WINDOW"));
   g_run.mode = parsed.mode;
   g_run.parent = ResolveParent(parsed);
 
@@ -77,10 +111,11 @@ int SaverMain(SceneBase& scene, InstanceHandle instance) {
                       MessageButtons::Ok, MessageIcon::Information);
       return 0;
     case RunMode::Preview:
-      std::fputs("frostmote: the preview is not available in this build\n", stderr);
-      return 0;
+      return RunPreview(scene, g_run.parent);
     case RunMode::FullScreen:
       return RunFullScreen(scene);
+    case RunMode::Embedded:
+      return RunEmbedded(scene, g_run.parent);
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "shell/main_loop.h"
 
 #include "audio/music_control.h"
+#include "shell/preview.h"
 #include "shell/run_state.h"
 
 namespace frost {
@@ -51,7 +52,11 @@ int RunMainLoop(SceneBase& scene) {
       if (!SaverWindowProc(scene, event)) Os().DefaultProcessing(event);
       continue;
     }
-    if (g_run.mode != RunMode::FullScreen) continue;
+    if (g_run.mode == RunMode::Preview) {
+      if (scene.IsActive()) RenderPreviewFrame(scene);
+      continue;
+    }
+    if (!RunsScene(g_run.mode)) continue;
     if (scene.IsActive()) scene.RenderFrame();
     // The music starts once, just after the first frame (or the first idle pass, when the
     // window is not active yet).
@@ -59,6 +64,10 @@ int RunMainLoop(SceneBase& scene) {
       g_run.musicStartPending = false;
       if (!StartMusic(scene)) return 0;
     }
+  }
+  if (g_run.mode == RunMode::Preview) {
+    ClosePreview(scene);
+    return 1;
   }
   StopMusic();
   scene.Stop();

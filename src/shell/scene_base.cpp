@@ -57,7 +57,45 @@ void SceneBase::SetDisplayMode(int newWidth, int newHeight, int newColorBits, in
   refreshRate = newRefreshRate;
 }
 
+void SceneBase::ResetForPreview(int newWidth, int newHeight) {
+  title = "ZIRavar";
+  width = newWidth;
+  height = newHeight;
+  colorBits = 32;
+  refreshRate = 0;
+  fullscreen = false;
+  depthBits = 32;
+  stencilBits = 0;
+  alphaBits = 0;
+  active = false;
+  embedParent = 0;
+  hdc = 0;
+  hglrc = 0;
+  hwnd = 0;
+}
+
 bool SceneBase::OpenWindow() {
+  if (embedParent != 0) return OpenChildWindow(embedParent);
+  return OpenOwnWindow();
+}
+
+bool SceneBase::OpenChildWindow(WindowHandle parent) {
+  // Inside someone else's window: no display mode, no cursor, no keyboard focus.
+  WindowRequest request;
+  request.style = WindowStyle::Child;
+  request.parent = parent;
+  request.title = title;
+  request.width = width;
+  request.height = height;
+  request.pixelFormat = PixelFormat();
+  if (!CreateWindowAndContext(request)) return false;
+  Os().ShowWindow(hwnd, false);
+  if (!Os().SetSwapInterval(1)) Os().SetSwapInterval(0);
+  glViewport(0, 0, width, height);
+  return true;
+}
+
+bool SceneBase::OpenOwnWindow() {
   if (fullscreen) {
     DisplayModeChange mode;
     mode.width = width;

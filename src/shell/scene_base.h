@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -29,6 +30,8 @@ class SceneBase {
   bool RegisterFullScreenClass();
   bool RegisterPreviewClass();
   bool OpenWindow();
+  // A child window covering (0, 0, width, height) of another program's window `parent`.
+  bool OpenChildWindow(WindowHandle parent);
   void CloseWindow();
   void ResizeViewport(int newWidth, int newHeight);
 
@@ -44,6 +47,9 @@ class SceneBase {
   void SetActive(bool flag) { active = flag; }
   void SetInstance(InstanceHandle handle) { hinstance = handle; }
   void SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate);
+  // Back to what a fresh construction with the preview's parameters gives: a 32-bit colour,
+  // 32-bit depth window of the parent's size, no alpha, no stencil, not full screen.
+  void ResetForPreview(int newWidth, int newHeight);
   double ElapsedMs() const { return clock.ElapsedMs(); }
 
   // Text: the font loads from "font.tga" in the current directory.
@@ -66,6 +72,11 @@ class SceneBase {
   static constexpr int kFallbackColorBits = 32;
 
   GLExtensions gl;
+  // The scene's textures; in the preview, the one preview picture.
+  std::unique_ptr<Texture[]> sceneTextures;
+  // Set for a run inside another program's window: the window is made a child of this one, and
+  // the display mode and the cursor are left alone.
+  WindowHandle embedParent = 0;
   std::uint32_t fontListBase = 0;
   Texture fontTexture;
   FrameTimer clock;
@@ -94,6 +105,7 @@ class SceneBase {
   ~SceneBase() = default;
 
  private:
+  bool OpenOwnWindow();
   bool CreateWindowAndContext(const WindowRequest& request);
 };
 

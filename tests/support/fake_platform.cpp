@@ -95,6 +95,9 @@ bool FakePlatform::UnregisterWindowClass(InstanceHandle) {
 WindowHandle FakePlatform::CreateWindow(const WindowRequest& request) {
   calls.push_back("CreateWindow");
   windows.push_back(request);
+  // Like the real thing: a child needs a parent.
+  if (request.style == WindowStyle::Child && request.parent == 0) return 0;
+  if (request.width <= 0 || request.height <= 0) return 0;
   return Failing("CreateWindow") ? 0 : nextWindow;
 }
 
@@ -146,7 +149,13 @@ void FakePlatform::ShowWindow(WindowHandle, bool) {
   calls.push_back("ShowWindow");
 }
 
-bool FakePlatform::GetClientSize(WindowHandle, int& width, int& height) {
+bool FakePlatform::GetClientSize(WindowHandle window, int& width, int& height) {
+  const auto found = foreignSizes.find(window);
+  if (found != foreignSizes.end()) {
+    width = found->second.first;
+    height = found->second.second;
+    return width >= 0;  // a negative size stands for a window that no longer exists
+  }
   width = 152;
   height = 112;
   return true;
@@ -224,6 +233,11 @@ void FakePlatform::CloseAudioOutput() {
   calls.push_back("CloseAudioOutput");
   audioFill_ = nullptr;
   audioUser_ = nullptr;
+}
+
+std::string FakePlatform::Environment(const std::string& name) {
+  const auto found = environment.find(name);
+  return found != environment.end() ? found->second : "";
 }
 
 std::vector<std::int16_t> FakePlatform::PullAudio(int frames) {

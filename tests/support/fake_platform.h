@@ -119,6 +119,10 @@ class FakePlatform : public Platform {
   void OpenWebAddress(const std::string& address) override;
   bool OpenAudioOutput(int rate, AudioFill fill, void* user) override;
   void CloseAudioOutput() override;
+  std::string Environment(const std::string& name) override;
+  std::map<std::string, std::string> environment;
+  // Client sizes of windows other than the ones the fake made (another program's).
+  std::map<WindowHandle, std::pair<int, int>> foreignSizes;
 
   // Audio: no device at all when set. Otherwise the test plays the device's part: each
   // PullAudio asks the open output for that many frames, as the sound card's thread would.

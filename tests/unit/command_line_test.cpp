@@ -80,6 +80,53 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"saver -A:5678", RunMode::Password, ParentKind::Handle, 5678},
                       Case{"saver /a", RunMode::Password, ParentKind::Handle, 0}));
 
+// xscreensaver's options are whole words; "-r" and "/root" keep their Windows meaning (none).
+INSTANTIATE_TEST_SUITE_P(
+    Xscreensaver, CommandLineTest,
+    ::testing::Values(
+        Case{"frostmote -root", RunMode::Embedded, ParentKind::Desktop, 0},
+        Case{"frostmote -window", RunMode::Embedded, ParentKind::None, 0},
+        Case{"frostmote -window-id 1234", RunMode::Embedded, ParentKind::Handle, 1234},
+        Case{"frostmote -window-id 0x2a00007", RunMode::Embedded, ParentKind::Handle, 0x2a00007},
+        Case{"frostmote  -window-id   0X1F  -fps", RunMode::Embedded, ParentKind::Handle, 0x1f},
+        Case{"frostmote -window-id", RunMode::Embedded, ParentKind::Handle, 0},
+        Case{"frostmote -window-id 12ab", RunMode::Embedded, ParentKind::Handle, 0},
+        Case{"frostmote -windowless", RunMode::Configure, ParentKind::None, 0},
+        Case{"frostmote /root", RunMode::Configure, ParentKind::None, 0},
+        Case{"frostmote -r", RunMode::Configure, ParentKind::None, 0}));
+
+TEST(CommandLineXscreensaver, WindowIdsInDecimalOrHex) {
+  EXPECT_EQ(ParseWindowId("4194311"), 4194311u);
+  EXPECT_EQ(ParseWindowId(" 0x400007 "), 0x400007u);
+  EXPECT_EQ(ParseWindowId("0xABCdef"), 0xabcdefu);
+  for (const char* bad : {"", "0x", "-5", "+5", "12 34", "0x12g", "9e9", "ffff"}) {
+    EXPECT_EQ(ParseWindowId(bad), 0u) << bad;
+  }
+  EXPECT_EQ(ParseWindowId("99999999999999999999999"), 0u);  // no window has such an id
+}
+
+TEST(CommandLineXscreensaver, TheVariableCountsForRootAndForABareLineOnly) {
+  auto with = [](const char* line, const char* variable) {
+    return ApplyXscreensaverWindow(ParseCommandLine(line), variable);
+  };
+  ParsedCommandLine root = with("frostmote -root", "0x600003");
+  EXPECT_EQ(root.mode, RunMode::Embedded);
+  EXPECT_EQ(root.parentKind, ParentKind::Handle);
+  EXPECT_EQ(root.parent, 0x600003u);
+  ParsedCommandLine bare = with("frostmote", "6291459");
+  EXPECT_EQ(bare.mode, RunMode::Embedded);
+  EXPECT_EQ(bare.parent, 6291459u);
+  // Every other switch keeps its meaning, and so does -window-id.
+  EXPECT_EQ(with("frostmote /s", "0x600003").mode, RunMode::FullScreen);
+  EXPECT_EQ(with("frostmote /c", "0x600003").mode, RunMode::Configure);
+  EXPECT_EQ(with("frostmote /p 77", "0x600003").parent, 77u);
+  EXPECT_EQ(with("frostmote -window-id 5", "0x600003").parent, 5u);
+  EXPECT_EQ(with("frostmote -window", "0x600003").parentKind, ParentKind::None);
+  // Unset or not a number: as if it were not there.
+  EXPECT_EQ(with("frostmote -root", "").parentKind, ParentKind::Desktop);
+  EXPECT_EQ(with("frostmote", "root").mode, RunMode::Configure);
+}
+
 TEST(CommandLineNumbers, SignsAndOverflowDoNotMisbehave) {
   EXPECT_EQ(ParseCommandLine("s /c +42").parent, 42u);
   EXPECT_EQ(ParseCommandLine("s /c -1").parent, static_cast<WindowHandle>(-1));

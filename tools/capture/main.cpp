@@ -2,7 +2,7 @@
 // a clock it drives so that every run gives the same pictures; or, with --bench, renders
 // unpaced on the real clock and prints frame rates.
 //
-//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR]
+//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] [--jpeg]
 //                     [--music FILE [--dance on|off]] SECONDS...
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
@@ -15,6 +15,7 @@
 
 #include "audio/music_control.h"
 #include "driven_platform.h"
+#include "jpeg_writer.h"
 #include "png_writer.h"
 #include "render/gl.h"
 #include "scene/globe_scene.h"
@@ -41,6 +42,7 @@ struct Options {
   bool fade = true;
   std::string music;  // none: a silent run
   bool dance = true;
+  bool jpeg = false;  // JPEG files instead of PNG
   std::vector<double> times;
 };
 
@@ -58,6 +60,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       const std::string value = argv[++i];
       if (value != "on" && value != "off") return false;
       options.fade = value == "on";
+    } else if (arg == "--jpeg") {
+      options.jpeg = true;
     } else if (arg == "--music" && hasValue) {
       options.music = argv[++i];
     } else if (arg == "--dance" && hasValue) {
@@ -127,9 +131,12 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
     scene.Update();
     for (; next < wanted.size() && wanted[next] == frame; ++next) {
       char name[64];
-      std::snprintf(name, sizeof name, "/frame-%08.3f.png", options.times[next]);
+      std::snprintf(name, sizeof name, "/frame-%08.3f.%s", options.times[next],
+                    options.jpeg ? "jpg" : "png");
       const std::string path = options.outDir + name;
-      if (!capture::WriteFramePng(path, scene.width, scene.height)) {
+      const bool written = options.jpeg ? capture::WriteFrameJpeg(path, scene.width, scene.height)
+                                        : capture::WriteFramePng(path, scene.width, scene.height);
+      if (!written) {
         std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
         return 1;
       }
@@ -196,7 +203,8 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR]\n"
+                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] "
+                 "[--jpeg]\n"
                  "                         [--music FILE [--dance on|off]] SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;

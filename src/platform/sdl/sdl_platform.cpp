@@ -47,6 +47,7 @@ SdlPlatform::SdlPlatform() {
 
 SdlPlatform::~SdlPlatform() {
   audio_.Close();
+  child_.Destroy();
   if (videoReady_) SDL_Quit();
 }
 
@@ -172,8 +173,13 @@ bool SdlPlatform::UnregisterWindowClass(InstanceHandle) {
 }
 
 WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
-  if (window_ != nullptr || request.width <= 0 || request.height <= 0) return 0;
-  if (request.style == WindowStyle::Child) return 0;  // the preview host makes its own
+  if (window_ != nullptr || child_.Exists() || request.width <= 0 || request.height <= 0) {
+    return 0;
+  }
+  if (request.style == WindowStyle::Child) {
+    // Inside another program's window; without one there is nothing to be a child of.
+    return child_.Create(request.parent, request.width, request.height, request.pixelFormat);
+  }
   if (!EnsureVideo()) return 0;
 
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
@@ -232,24 +238,34 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
 }
 
 DeviceHandle SdlPlatform::GetDeviceContext(WindowHandle window) {
+  if (IsChild(window)) return window;
   return window_ != nullptr && window == handle_ ? handle_ : 0;
 }
 
 int SdlPlatform::ChoosePixelFormat(DeviceHandle dc, const PixelFormatRequest&) {
-  // SDL chose the visual when it created the window.
+  // SDL (or, for a child, GLX) chose the visual when it created the window.
+  if (IsChild(dc)) return 1;
   return window_ != nullptr && dc == handle_ ? 1 : 0;
 }
 
 bool SdlPlatform::SetPixelFormat(DeviceHandle dc, int format) {
+  if (IsChild(dc)) return format == 1;
   return window_ != nullptr && dc == handle_ && format == 1;
 }
 
 ContextHandle SdlPlatform::CreateContext(DeviceHandle dc) {
+  if (IsChild(dc)) {
+    childContext_ = child_.CreateContext();
+    return childContext_;
+  }
   if (window_ == nullptr || dc != handle_) return 0;
   return reinterpret_cast<ContextHandle>(SDL_GL_CreateContext(window_));
 }
 
 bool SdlPlatform::MakeCurrent(DeviceHandle dc, ContextHandle context) {
+  if (child_.Exists() && (context == 0 || context == childContext_)) {
+    return context == 0 ? child_.MakeCurrent(0) : IsChild(dc) && child_.MakeCurrent(context);
+  }
   if (context == 0) {
     return window_ == nullptr || SDL_GL_MakeCurrent(window_, nullptr) == 0;
   }
@@ -259,15 +275,25 @@ bool SdlPlatform::MakeCurrent(DeviceHandle dc, ContextHandle context) {
 
 bool SdlPlatform::DeleteContext(ContextHandle context) {
   if (context == 0) return false;
+  if (context == childContext_) {
+    child_.DeleteContext(context);
+    childContext_ = 0;
+    return true;
+  }
   SDL_GL_DeleteContext(reinterpret_cast<SDL_GLContext>(context));
   return true;
 }
 
 bool SdlPlatform::ReleaseDeviceContext(WindowHandle window, DeviceHandle dc) {
+  if (IsChild(window)) return dc == window;
   return window_ != nullptr && window == handle_ && dc == handle_;
 }
 
 bool SdlPlatform::DestroyWindow(WindowHandle window) {
+  if (IsChild(window)) {
+    child_.Destroy();
+    return true;
+  }
   if (window_ == nullptr || window != handle_) return false;
   SDL_DestroyWindow(window_);
   window_ = nullptr;
@@ -277,6 +303,10 @@ bool SdlPlatform::DestroyWindow(WindowHandle window) {
 }
 
 void SdlPlatform::ShowWindow(WindowHandle window, bool takeFocus) {
+  if (IsChild(window)) {
+    child_.Show();  // the keyboard stays with the program that owns the parent
+    return;
+  }
   if (window_ == nullptr || window != handle_) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
@@ -284,7 +314,10 @@ void SdlPlatform::ShowWindow(WindowHandle window, bool takeFocus) {
 }
 
 bool SdlPlatform::GetClientSize(WindowHandle window, int& width, int& height) {
-  if (window_ == nullptr || window != handle_) return false;
+  if (IsChild(window)) return child_.ClientSize(width, height);
+  if (window_ == nullptr || window != handle_) {
+    return GlxChildWindow::ForeignClientSize(window, width, height);
+  }
   SDL_GL_GetDrawableSize(window_, &width, &height);
   return true;
 }
@@ -298,6 +331,10 @@ WindowHandle SdlPlatform::ForegroundWindow() {
 }
 
 void SdlPlatform::SwapBuffers(DeviceHandle dc) {
+  if (IsChild(dc)) {
+    child_.SwapBuffers();
+    return;
+  }
   if (window_ != nullptr && dc == handle_) SDL_GL_SwapWindow(window_);
 }
 
@@ -306,10 +343,14 @@ bool SdlPlatform::SetSwapInterval(int interval) {
 }
 
 void* SdlPlatform::GetGLProcAddress(const char* name) {
+  if (child_.Exists()) {
+    return GlxChildWindow::ProcAddress(name);
+  }
   return window_ != nullptr ? SDL_GL_GetProcAddress(name) : nullptr;
 }
 
 bool SdlPlatform::PeekEvent(WindowEvent& event) {
+  if (child_.NextEvent(event)) return true;
   if (!videoReady_) return false;
   SDL_Event sdl;
   while (SDL_PollEvent(&sdl) != 0) {
@@ -445,6 +486,11 @@ bool SdlPlatform::OpenAudioOutput(int rate, AudioFill fill, void* user) {
 
 void SdlPlatform::CloseAudioOutput() {
   audio_.Close();
+}
+
+std::string SdlPlatform::Environment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value != nullptr ? value : "";
 }
 
 void SdlPlatform::OpenWebAddress(const std::string& address) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl/glx_child_window.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sdl/x11_windows.h"
 
@@ -57,6 +58,7 @@ class SdlPlatform : public Platform {
   void OpenWebAddress(const std::string& address) override;
   bool OpenAudioOutput(int rate, AudioFill fill, void* user) override;
   void CloseAudioOutput() override;
+  std::string Environment(const std::string& name) override;
 
  private:
   bool EnsureVideo();
@@ -71,6 +73,10 @@ class SdlPlatform : public Platform {
   bool hasPendingMode_ = false;
   X11Windows x11_;
   SdlAudioOutput audio_;
+  GlxChildWindow child_;
+  ContextHandle childContext_ = 0;
+
+  bool IsChild(WindowHandle window) const { return window != 0 && window == child_.Handle(); }
 };
 
 }  // namespace frost::linux_host

@@ -9,6 +9,10 @@
 //   x_client window TITLE          open an ordinary top-level window called TITLE, print its id
 //                                  in decimal once it is on screen, and keep it until killed: the
 //                                  other program whose window a dialog can be transient for
+//   x_client host TITLE W H        the same at (100, 100), W x H, painted green: a settings panel's
+//                                  preview area, or xscreensaver's window. Killing the client
+//                                  takes the window (and any child in it) away with it
+//   x_client resize WINDOW W H     resize another client's window, as its owner would
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -63,9 +67,10 @@ int Cover(Display* display, int x, int y, unsigned width, unsigned height, long 
   return 0;
 }
 
-int OwnWindow(Display* display, const char* title) {
-  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 40, 40, 320, 200,
-                                            0, 0, WhitePixel(display, DefaultScreen(display)));
+int OwnWindow(Display* display, const char* title, int x = 40, int y = 40, unsigned width = 320,
+              unsigned height = 200, unsigned long background = 0xFFFFFF) {
+  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), x, y, width,
+                                            height, 0, 0, background);
   XStoreName(display, window, title);
   XSelectInput(display, window, StructureNotifyMask);
   XMapWindow(display, window);
@@ -82,7 +87,9 @@ int Usage() {
   std::fprintf(stderr,
                "usage: x_client close WINDOW\n"
                "       x_client cover X Y WIDTH HEIGHT MILLISECONDS\n"
-               "       x_client window TITLE\n");
+               "       x_client window TITLE\n"
+               "       x_client host TITLE WIDTH HEIGHT\n"
+               "       x_client resize WINDOW WIDTH HEIGHT\n");
   return 2;
 }
 
@@ -111,6 +118,17 @@ int main(int argc, char** argv) {
     }
   } else if (std::strcmp(argv[1], "window") == 0 && argc == 3) {
     result = OwnWindow(display, argv[2]);
+  } else if (std::strcmp(argv[1], "host") == 0 && argc == 5 && ParseNumber(argv[3], numbers[0]) &&
+             ParseNumber(argv[4], numbers[1]) && numbers[0] > 0 && numbers[1] > 0) {
+    result = OwnWindow(display, argv[2], 100, 100, static_cast<unsigned>(numbers[0]),
+                       static_cast<unsigned>(numbers[1]), 0x00FF00);
+  } else if (std::strcmp(argv[1], "resize") == 0 && argc == 5 && ParseNumber(argv[2], numbers[0]) &&
+             ParseNumber(argv[3], numbers[1]) && ParseNumber(argv[4], numbers[2]) &&
+             numbers[1] > 0 && numbers[2] > 0) {
+    XResizeWindow(display, static_cast<Window>(numbers[0]), static_cast<unsigned>(numbers[1]),
+                  static_cast<unsigned>(numbers[2]));
+    XSync(display, False);
+    result = 0;
   } else {
     result = Usage();
   }

@@ -1,0 +1,22 @@
+// The preview: a still picture of the saver inside the settings panel's little window.
+#pragma once
+
+#include "platform/platform.h"
+#include "shell/scene_base.h"
+
+namespace frost {
+
+inline constexpr const char* kPreviewPicture = "scene/data/splash.jpg";
+
+// A child window covering `parent`'s client area, its GL context, and the picture loaded and
+// set up to fill it. False after one failure message.
+bool OpenPreviewWindow(SceneBase& scene, WindowHandle parent);
+// Draws the picture once and shows it.
+void RenderPreviewFrame(SceneBase& scene);
+// Releases the picture, then the window.
+void ClosePreview(SceneBase& scene);
+
+// The whole preview run; returns the exit code.
+int RunPreview(SceneBase& scene, WindowHandle parent);
+
+}  // namespace frost

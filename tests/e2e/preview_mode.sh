@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The preview: /p ID draws the still picture into a child covering the window ID of another
+# program (a settings panel's preview area), at its exact size, and ends with code 1 when that
+# window goes away. With no window to draw in, "Window Creation Error." and code 0.
+source "$(dirname "$0")/lib.sh"
+FROSTMOTE=${1:-}
+e2e_init preview_mode
+use_shared_display
+
+# host W H: a green window of another program at (100, 100); its id is in $HOST, the client's
+# pid in $HOST_PID. Killing the client takes the window away.
+host() {
+  "$E2E_X_CLIENT" host "Panel" "$1" "$2" >"$E2E_TMP/host" &
+  HOST_PID=$!
+  track_pid "$HOST_PID"
+  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
+  HOST=$(cat "$E2E_TMP/host")
+  [ -n "$HOST" ] || fail "the host window did not appear"
+}
+
+# The picture fills the host: many colours, hardly any of the host's green or the clear red.
+expect_picture() {
+  local width=$1 height=$2 what=$3 shot colours count
+  local deadline=$(($(now_ms) + 10000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    shot=$(screenshot "$what") || fail "no screenshot"
+    colours=$(region_colours "$shot" "${width}x${height}+100+100")
+    count=$(echo "$colours" | wc -l)
+    if [ "$count" -ge 100 ]; then
+      local plain
+      plain=$(convert "$shot" -crop "${width}x${height}+100+100" +repage -alpha off -depth 8 \
+        -format '%c' histogram:info:- | awk '/#00FF00|#FF0000/ { n += $1 } END { print n + 0 }')
+      [ "$plain" -lt $((width * height / 50)) ] ||
+        fail "$plain pixels of the host's green or the clear red show ($what)"
+      log "$what: $count colours in the ${width}x${height} host"
+      return 0
+    fi
+    program_running || fail "the program ended ($what)"
+    sleep 0.2
+  done
+  fail "the host window does not show the picture ($what): $count colours"
+}
+
+# The child window, found as the host's only child.
+child_geometry() {
+  local child
+  child=$(xwininfo -children -id "$HOST" | awk '/^ +0x/ { print $1; exit }')
+  [ -n "$child" ] || fail "the host window has no child"
+  window_geometry "$child"
+}
+
+for size in "152 112" "153 115"; do
+  set -- $size
+  host "$1" "$2"
+  start_program /p "$HOST"
+  expect_picture "$1" "$2" "preview_${1}x${2}"
+  [ "$(child_geometry)" = "${1}x${2}+100+100" ] ||
+    fail "the preview window is $(child_geometry), expected ${1}x${2}+100+100"
+  # The panel closes: its window, and the preview's inside it, are destroyed.
+  kill "$HOST_PID"
+  expect_exit 1 10
+done
+
+for arguments in "/p" "/p scrprev" "-P:"; do
+  # shellcheck disable=SC2086
+  start_program $arguments
+  box=$(wait_for_window "ERROR" 15) || fail "no message for '$arguments'"
+  screenshot "no_parent" >/dev/null
+  press "$box" Return
+  expect_exit 0 10
+done
+log "PASS"

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# As an xscreensaver hack: -window-id ID (decimal or hex) and XSCREENSAVER_WINDOW with -root run
+# the animated scene inside another program's window, at its size and following its size, and
+# stop when that window is destroyed.
+source "$(dirname "$0")/lib.sh"
+FROSTMOTE=${1:-}
+e2e_init xscreensaver_window
+use_shared_display
+
+host() {
+  "$E2E_X_CLIENT" host "Blanker" "$1" "$2" >"$E2E_TMP/host" &
+  HOST_PID=$!
+  track_pid "$HOST_PID"
+  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
+  HOST=$(cat "$E2E_TMP/host")
+  [ -n "$HOST" ] || fail "the host window did not appear"
+}
+
+child_geometry() {
+  local child
+  child=$(xwininfo -children -id "$HOST" | awk '/^ +0x/ { print $1; exit }')
+  [ -n "$child" ] || return 1
+  window_geometry "$child"
+}
+
+# Two screenshots a second apart differ inside the host: the scene is animated there.
+expect_animation() {
+  local geometry=$1 what=$2 first second
+  sleep 6  # past the fade-in from black
+  program_running || fail "the program ended ($what)"
+  first=$(screenshot "${what}_1") || fail "no screenshot"
+  sleep 1
+  second=$(screenshot "${what}_2") || fail "no screenshot"
+  local count
+  count=$(region_colours "$second" "$geometry" | wc -l)
+  [ "$count" -ge 100 ] || fail "the host shows $count colours, not the scene ($what)"
+  local changed
+  changed=$(compare -metric AE -extract "$geometry" "$first" "$second" null: 2>&1 || true)
+  log "$what: $count colours, $changed pixels changed in a second"
+  [ "${changed%%.*}" -gt 1000 ] 2>/dev/null || fail "the scene does not move ($what): $changed"
+}
+
+host 320 240
+start_program -window-id "$HOST"
+expect_animation "320x240+100+100" "window_id"
+[ "$(child_geometry)" = "320x240+100+100" ] || fail "the scene's window is $(child_geometry)"
+# The owner resizes its window; the scene follows.
+"$E2E_X_CLIENT" resize "$HOST" 400 300 || fail "could not resize the host"
+deadline=$(($(now_ms) + 5000))
+until [ "$(child_geometry)" = "400x300+100+100" ]; do
+  [ "$(now_ms)" -lt "$deadline" ] || fail "the scene's window stayed $(child_geometry) after the resize"
+  sleep 0.1
+done
+kill "$HOST_PID"
+expect_exit 1 10
+
+host 320 240
+XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST") start_program -root
+expect_animation "320x240+100+100" "xscreensaver_window"
+kill "$HOST_PID"
+expect_exit 1 10
+
+# A window id that names no window: nothing to draw in.
+start_program -window-id 0x7ffffff
+box=$(wait_for_window "ERROR" 15) || fail "no message for a window that does not exist"
+press "$box" Return
+expect_exit 0 10
+log "PASS"

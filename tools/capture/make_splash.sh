@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Renders the preview picture from a real frame of the scene: make_splash.sh CAPTURE_TOOL OUT.jpg
+# The capture tool needs an X server; without a usable display one is started for the job.
+set -euo pipefail
+tool=$1
+out=$2
+# Eight seconds in, the whole globe stands over its shadow between the sky and the snow:
+# at the size of a settings panel, the picture should say what the saver is.
+seconds=8
+work=$(mktemp -d)
+xserver=
+cleanup() {
+  [ -n "$xserver" ] && kill "$xserver" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xserver=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "make_splash: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(cat "$work/display")"
+fi
+"$tool" --size 320x240 --jpeg --out "$work" "$seconds" >/dev/null
+mv "$work/frame-$(printf '%08.3f' "$seconds").jpg" "$out"
