@@ -4,9 +4,11 @@
 
 #include <vector>
 
+#include "foreign_window.h"
 #include "gl_context.h"
 #include "scene/globe_scene.h"
 #include "settings/display_modes.h"
+#include "shell/preview.h"
 
 namespace frost {
 
@@ -96,6 +98,45 @@ TEST_F(WindowGl, FullScreenWindowCoversTheScreenAndCloses) {
   EXPECT_EQ(height, static_cast<int>(mode.height));
   scene.CloseWindow();
   EXPECT_EQ(scene.hwnd, 0u);
+}
+
+}  // namespace
+}  // namespace frost
+
+namespace frost {
+namespace {
+
+// The preview's projection spans integer halves of the parent's size; an odd width loses its
+// odd pixel, as the panels' own previews do.
+TEST(PreviewGl, ViewportIsTheParentAndTheProjectionItsIntegerHalves) {
+  struct Size {
+    int width, height, halfWidth, halfHeight;
+  };
+  for (const Size size : {Size{152, 112, 76, 56}, Size{153, 115, 76, 57}}) {
+    testing::ForeignWindow parent(size.width, size.height);
+    ASSERT_NE(parent.Handle(), 0u);
+    GlobeScene scene("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1);
+    scene.ResetForPreview(size.width, size.height);
+    ASSERT_TRUE(OpenPreviewWindow(scene, parent.Handle())) << size.width;
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], size.width);
+    EXPECT_EQ(viewport[3], size.height);
+    GLdouble projection[16] = {};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    EXPECT_NEAR(projection[0], 2.0 / (2 * size.halfWidth), 1e-9) << size.width;
+    EXPECT_NEAR(projection[5], 2.0 / (2 * size.halfHeight), 1e-9) << size.height;
+    EXPECT_NEAR(projection[12], 0.0, 1e-9);  // symmetric about the centre
+    // The clear colour is opaque red; the picture covers all of it once drawn.
+    RenderPreviewFrame(scene);
+    unsigned char corner[4] = {};
+    glReadBuffer(GL_FRONT);
+    glReadPixels(1, 1, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, corner);
+    glReadBuffer(GL_BACK);
+    EXPECT_FALSE(corner[0] == 255 && corner[1] == 0 && corner[2] == 0) << "red shows through";
+    ClosePreview(scene);
+    EXPECT_EQ(scene.sceneTextures, nullptr);
+  }
 }
 
 }  // namespace
