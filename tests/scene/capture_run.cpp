@@ -43,6 +43,22 @@ CaptureRun& Capture(const CaptureRequest& request) {
   return *found->second;
 }
 
+std::string CaptureRun::TracePath() const {
+  return folder_ + "/offsets.txt";
+}
+
+std::vector<GlobeOffsetSample> CaptureRun::Offsets() const {
+  std::vector<GlobeOffsetSample> samples;
+  std::FILE* file = std::fopen(TracePath().c_str(), "r");
+  if (file == nullptr) return samples;
+  GlobeOffsetSample s;
+  while (std::fscanf(file, "%lf %lf %lf %lf", &s.seconds, &s.x, &s.y, &s.z) == 4) {
+    samples.push_back(s);
+  }
+  std::fclose(file);
+  return samples;
+}
+
 std::string CaptureRun::FramePath(double seconds) const {
   // The tool names each file after the time asked for, as written here.
   char name[64];
@@ -71,6 +87,7 @@ void CaptureRun::Run() {
     command +=
         " --music " + Quoted(request_.music) + (request_.dance ? " --dance on" : " --dance off");
   }
+  command += " --trace " + Quoted(TracePath());
   command += " --out " + Quoted(folder_);
   for (double s : request_.seconds) {
     char time[32];

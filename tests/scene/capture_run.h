@@ -22,6 +22,14 @@ struct CaptureRequest {
   bool dance = true;
 };
 
+// Where the globe stood after one frame (its offset from the middle of the scene).
+struct GlobeOffsetSample {
+  double seconds = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+};
+
 class CaptureRun {
  public:
   explicit CaptureRun(CaptureRequest request) : request_(std::move(request)) {}
@@ -30,12 +38,15 @@ class CaptureRun {
   const std::string& Error() const { return error_; }
   const CaptureRequest& Request() const { return request_; }
   std::string FramePath(double seconds) const;
+  // The globe's offset after every frame of the run, first frame first.
+  std::vector<GlobeOffsetSample> Offsets() const;
   // The frame of a requested time; empty (with a test failure) when it cannot be read.
   const Picture& Frame(double seconds);
   // Where things lie in that frame.
   FrameView View(double seconds);
 
  private:
+  std::string TracePath() const;
   friend CaptureRun& Capture(const CaptureRequest& request);
   void Run();
 

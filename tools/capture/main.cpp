@@ -3,7 +3,8 @@
 // unpaced on the real clock and prints frame rates.
 //
 //   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] [--jpeg]
-//                     [--music FILE [--dance on|off]] SECONDS...
+//                     [--music FILE [--dance on|off]] [--trace FILE] SECONDS...
+//   (--trace writes "SECONDS X Y Z", the globe's offset, after every frame)
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
@@ -43,6 +44,7 @@ struct Options {
   std::string music;  // none: a silent run
   bool dance = true;
   bool jpeg = false;  // JPEG files instead of PNG
+  std::string trace;  // a file that gets the globe's offset after every frame
   std::vector<double> times;
 };
 
@@ -60,6 +62,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       const std::string value = argv[++i];
       if (value != "on" && value != "off") return false;
       options.fade = value == "on";
+    } else if (arg == "--trace" && hasValue) {
+      options.trace = argv[++i];
     } else if (arg == "--jpeg") {
       options.jpeg = true;
     } else if (arg == "--music" && hasValue) {
@@ -119,6 +123,14 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
   std::size_t next = 0;
   // The music plays from just after the first frame, one frame step of it per frame.
   const int audioFrames = static_cast<int>(std::lround(options.stepMs * 44.1));
+  std::FILE* trace = options.trace.empty() ? nullptr : std::fopen(options.trace.c_str(), "w");
+  auto traceFrame = [&](long frame) {
+    if (trace == nullptr) return;
+    const Float4& g = scene.globeOffset;
+    std::fprintf(trace, "%.3f %.6f %.6f %.6f\n",
+                 static_cast<double>(frame) * options.stepMs / 1000.0, static_cast<double>(g.x),
+                 static_cast<double>(g.y), static_cast<double>(g.z));
+  };
   for (long frame = 0; next < wanted.size(); ++frame) {
     platform.StartFrameAt(static_cast<double>(frame) * options.stepMs);
     DrainEvents();
@@ -126,9 +138,11 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
     if (frame > 1) platform.PullAudio(audioFrames);
     if (frame != wanted[next]) {
       scene.RenderFrame();
+      traceFrame(frame);
       continue;
     }
     scene.Update();
+    traceFrame(frame);
     for (; next < wanted.size() && wanted[next] == frame; ++next) {
       char name[64];
       std::snprintf(name, sizeof name, "/frame-%08.3f.%s", options.times[next],
@@ -145,6 +159,7 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
     }
     scene.Draw();
   }
+  if (trace != nullptr) std::fclose(trace);
   return 0;
 }
 
@@ -205,7 +220,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] "
                  "[--jpeg]\n"
-                 "                         [--music FILE [--dance on|off]] SECONDS...\n"
+                 "                         [--music FILE [--dance on|off]] [--trace FILE] "
+                 "SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;
   }
