@@ -1,6 +1,7 @@
 #include "shell/main_loop.h"
 
 #include "audio/music_control.h"
+#include "render/gl_errors.h"
 #include "shell/preview.h"
 #include "shell/run_state.h"
 
@@ -57,7 +58,10 @@ int RunMainLoop(SceneBase& scene) {
       continue;
     }
     if (!RunsScene(g_run.mode)) continue;
-    if (scene.IsActive()) scene.RenderFrame();
+    if (scene.IsActive()) {
+      scene.RenderFrame();
+      ReportGlErrors("a frame");
+    }
     // The music starts once, just after the first frame (or the first idle pass, when the
     // window is not active yet).
     if (g_run.musicStartPending) {
