@@ -12,6 +12,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core libpng-dev
   xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
+  dpkg-dev file man-db libxml2-utils xscreensaver
 )
 
 missing=()

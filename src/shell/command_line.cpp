@@ -65,6 +65,18 @@ std::string_view FirstWord(std::string_view text, std::string_view* rest) {
   return text.substr(0, end);
 }
 
+// "-root" and "--root" both name "root"; anything else that is not an option names nothing.
+std::string_view OptionName(std::string_view word) {
+  if (word.size() < 2 || word[0] != '-') return {};
+  word.remove_prefix(word[1] == '-' ? 2 : 1);
+  return word;
+}
+
+bool IsXscreensaverOption(std::string_view word) {
+  const std::string_view option = OptionName(word);
+  return option == "root" || option == "window" || option == "window-id";
+}
+
 }  // namespace
 
 WindowHandle ParseWindowId(std::string_view text) {
@@ -120,15 +132,29 @@ ParsedCommandLine ParseCommandLine(std::string_view line) {
   result.hasArguments = true;
 
   // xscreensaver's options are whole words, so "-windowless" or "/root" are not among them.
-  std::string_view afterWord;
-  const std::string_view word = FirstWord(cursor.Rest(), &afterWord);
-  if (word == "-root" || word == "-window" || word == "-window-id") {
+  // Its daemon writes them with two dashes ("--root"), its settings panel mixes both forms
+  // ("-root --window-id 0x...") in any order; a window id, when given, is where to draw.
+  if (IsXscreensaverOption(FirstWord(cursor.Rest(), nullptr))) {
     result.mode = RunMode::Embedded;
-    if (word == "-root") {
-      result.parentKind = ParentKind::Desktop;
-    } else if (word == "-window-id") {
+    bool root = false;
+    bool windowId = false;
+    std::string_view rest = cursor.Rest();
+    while (!rest.empty()) {
+      std::string_view after;
+      const std::string_view word = FirstWord(rest, &after);
+      const std::string_view option = OptionName(word);
+      if (option == "root") {
+        root = true;
+      } else if (option == "window-id" && !windowId) {
+        windowId = true;
+        result.parent = ParseWindowId(FirstWord(after, &after));
+      }
+      rest = after;
+    }
+    if (windowId) {
       result.parentKind = ParentKind::Handle;
-      result.parent = ParseWindowId(FirstWord(afterWord, nullptr));
+    } else if (root) {
+      result.parentKind = ParentKind::Desktop;
     }
     return result;
   }

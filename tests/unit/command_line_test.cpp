@@ -91,6 +91,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"frostmote  -window-id   0X1F  -fps", RunMode::Embedded, ParentKind::Handle, 0x1f},
         Case{"frostmote -window-id", RunMode::Embedded, ParentKind::Handle, 0},
         Case{"frostmote -window-id 12ab", RunMode::Embedded, ParentKind::Handle, 0},
+        // The daemon's two-dash spelling, and the settings panel's mixture of both.
+        Case{"frostmote --root", RunMode::Embedded, ParentKind::Desktop, 0},
+        Case{"frostmote -root --window-id 0x2a00007", RunMode::Embedded, ParentKind::Handle,
+             0x2a00007},
+        Case{"frostmote --window-id 77 -root", RunMode::Embedded, ParentKind::Handle, 77},
+        Case{"frostmote --window", RunMode::Embedded, ParentKind::None, 0},
+        Case{"frostmote ---root", RunMode::Configure, ParentKind::None, 0},
         Case{"frostmote -windowless", RunMode::Configure, ParentKind::None, 0},
         Case{"frostmote /root", RunMode::Configure, ParentKind::None, 0},
         Case{"frostmote -r", RunMode::Configure, ParentKind::None, 0}));

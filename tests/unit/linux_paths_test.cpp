@@ -32,8 +32,22 @@ TEST(InstallKey, MissingSectionCannotBeOpenedMissingValueIsEmpty) {
   EXPECT_EQ(elsewhere.value, "");
 }
 
-TEST(InstallKey, LivesBesideTheBinFolder) {
+TEST(InstallKey, LivesBesideTheBinFolderOfAnyPrefixButUsr) {
   EXPECT_EQ(InstallKeyPath("/opt/frost/bin/frostmote"), "/opt/frost/etc/frostmote/install.reg");
+  EXPECT_EQ(InstallKeyPath("/usr/local/bin/frostmote"), "/usr/local/etc/frostmote/install.reg");
+  // The build tree is laid out as an installation.
+  EXPECT_EQ(InstallKeyPath("/home/u/frostmote/build/bin/frostmote"),
+            "/home/u/frostmote/build/etc/frostmote/install.reg");
+  // Only /usr itself moves the key, not a folder that happens to be called usr.
+  EXPECT_EQ(InstallKeyPath("/srv/usr/bin/frostmote"), "/srv/usr/etc/frostmote/install.reg");
+}
+
+TEST(InstallKey, SystemPackageKeepsItInEtc) {
+  EXPECT_EQ(InstallKeyPath("/usr/bin/frostmote"), "/etc/frostmote/install.reg");
+  EXPECT_EQ(InstallKeyPath("/usr//bin/./frostmote"), "/etc/frostmote/install.reg");
+  EXPECT_EQ(InstallKeyPath("/usr/lib/../bin/frostmote"), "/etc/frostmote/install.reg");
+  // A program in /bin has the root as its prefix, whose etc/ is /etc as well.
+  EXPECT_EQ(InstallKeyPath("/bin/frostmote"), "/etc/frostmote/install.reg");
 }
 
 TEST(LinuxPaths, SettingsLiveInTheUsersConfigurationFolder) {

@@ -49,8 +49,12 @@ InstallPathKey ParseInstallKey(const std::string& text) {
 
 std::string InstallKeyPath(const std::string& executablePath) {
   namespace fs = std::filesystem;
-  const fs::path binDir = fs::path(executablePath).parent_path();
-  return (binDir.parent_path() / "etc" / "frostmote" / "install.reg").string();
+  const fs::path prefix = fs::path(executablePath).lexically_normal().parent_path().parent_path();
+  // /usr is read-only and may be shared between machines, so a system package keeps its
+  // configuration in /etc; every other prefix, the build tree among them, carries its own etc/.
+  // The installation's rules choose the same folder.
+  const fs::path etc = prefix == "/usr" ? fs::path("/etc") : prefix / "etc";
+  return (etc / "frostmote" / "install.reg").string();
 }
 
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {

@@ -18,7 +18,8 @@ namespace frost::linux_host {
 // without the value.
 InstallPathKey ParseInstallKey(const std::string& text);
 
-// etc/frostmote/install.reg beside the executable's bin/ folder.
+// etc/frostmote/install.reg beside the executable's bin/ folder, except for a program in
+// /usr/bin, whose key is /etc/frostmote/install.reg.
 std::string InstallKeyPath(const std::string& executablePath);
 
 // config.cfg in the user's configuration folder: $XDG_CONFIG_HOME/frostmote when that is an

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# cpack builds frostmote_<version>_amd64.deb: the program in /usr/bin, its data in
+# /usr/share/frostmote, the key in /etc/frostmote/install.reg as a conffile naming that folder,
+# the manual page and the xscreensaver files, with the libraries it needs as dependencies. The
+# package installs with dpkg, the installed saver finds its data (and says "Fatal error" once
+# the key is gone), and purging it leaves none of its files on the system.
+#
+# deb_package.sh FROSTMOTE; E2E_BUILD_DIR and E2E_CPACK name the build tree and cpack. It
+# installs into the real system, so it needs root and dpkg; without them, or with a frostmote
+# package already installed (someone's real one), it exits 77 (skipped).
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/install_lib.sh"
+set -o pipefail
+FROSTMOTE=${1:-}
+skip() { echo "SKIP: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
+for tool in dpkg dpkg-deb dpkg-shlibdeps; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed (Debian packages dpkg, dpkg-dev)"
+done
+status=$(dpkg-query -W -f='${Status}' frostmote 2>/dev/null)
+case $status in
+  "" | *not-installed) ;;
+  *) skip "dpkg knows a frostmote package already ($status); this test would replace it" ;;
+esac
+[ -e /usr/bin/frostmote ] && skip "/usr/bin/frostmote exists already; this test would replace it"
+e2e_init deb_package
+use_shared_display
+build=${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}
+cpack=${E2E_CPACK:-cpack}
+
+# cpack installs into a staging folder; the uninstall target must still see the last real
+# installation from this tree afterwards, not the staging folder.
+record="$build/installed_files.txt"
+before=$(cat "$record" 2>/dev/null || echo "(none)")
+(cd "$build" && "$cpack" -G DEB -B "$E2E_TMP/package") >"$E2E_TMP/cpack.log" 2>&1 ||
+  { cat "$E2E_TMP/cpack.log" >&2; fail "cpack failed"; }
+[ "$(cat "$record" 2>/dev/null || echo "(none)")" = "$before" ] ||
+  fail "cpack replaced the uninstall target's record of the last installation"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb="$E2E_TMP/package/frostmote_${version}_amd64.deb"
+[ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$E2E_TMP/package")"
+log "$(basename "$deb"): $(stat -c %s "$deb") bytes"
+
+# Found by dpkg-shlibdeps, not written by hand: every library the program links to.
+depends=$(dpkg-deb -f "$deb" Depends)
+log "Depends: $depends"
+for library in libsdl2-2.0-0 libgtk-3-0 libmpg123-0 libjpeg62-turbo libc6; do
+  grep -q "\\b$library\\b" <<<"$depends" || fail "Depends lacks $library"
+done
+[ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "the package is not for amd64"
+[ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles)" = /etc/frostmote/install.reg ] ||
+  fail "the key is not the package's one conffile"
+dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | sort >"$E2E_TMP/contents"
+for path in usr/bin/frostmote etc/frostmote/install.reg usr/share/frostmote/font.tga \
+  usr/share/man/man6/frostmote.6 usr/libexec/xscreensaver/frostmote \
+  usr/share/xscreensaver/config/frostmote.xml; do
+  grep -qx "$path" "$E2E_TMP/contents" || fail "the package lacks /$path"
+done
+grep -v '^$' "$E2E_TMP/contents" | grep -vE '^(usr(/|$)|etc/?$|etc/frostmote(/|$))' >&2 &&
+  fail "the package puts files outside /usr and /etc/frostmote"
+grep -qE '^usr/local|_CPack_Packages' "$E2E_TMP/contents" && fail "the package holds staging paths"
+
+# From here on the system holds the package: take it away again whatever happens.
+purge() { dpkg --purge frostmote >>"$E2E_TMP/dpkg.log" 2>&1; }
+trap 'purge; e2e_cleanup' EXIT
+dpkg -i "$deb" >"$E2E_TMP/dpkg.log" 2>&1 || { cat "$E2E_TMP/dpkg.log" >&2; fail "dpkg -i failed"; }
+grep -qxF 'path=/usr/share/frostmote' /etc/frostmote/install.reg ||
+  fail "the installed key does not name /usr/share/frostmote"
+if command -v man >/dev/null; then
+  [ "$(man -w frostmote 2>/dev/null)" = /usr/share/man/man6/frostmote.6 ] ||
+    fail "man does not find the manual page"
+fi
+
+FROSTMOTE=/usr/bin/frostmote
+expect_saver_finds_data /usr/share/frostmote
+rm /etc/frostmote/install.reg
+expect_missing_key
+
+purge || { cat "$E2E_TMP/dpkg.log" >&2; fail "dpkg --purge failed"; }
+status=$(dpkg-query -W -f='${Status}' frostmote 2>/dev/null)
+case $status in
+  "" | *not-installed) ;;
+  *) fail "dpkg still knows frostmote after the purge: $status" ;;
+esac
+for path in /usr/bin/frostmote /etc/frostmote /usr/share/frostmote /usr/share/man/man6/frostmote.6 \
+  /usr/libexec/xscreensaver/frostmote /usr/share/xscreensaver/config/frostmote.xml; do
+  [ -e "$path" ] || [ -L "$path" ] && fail "$path is still there after the purge"
+done
+log "PASS"

@@ -1,0 +1,48 @@
+# Helpers for the scripts that install the program (under a prefix, from the Debian package, for
+# xscreensaver) and run the installed copy. Sourced after lib.sh; $FROSTMOTE names the copy.
+
+# expect_saver_finds_data DATA_DIR: /s on the shared display finds its key and the data folder
+# it names. The program changes into that folder before it loads anything; the window then
+# shows the sky texture (blue at the top once the fade-in is over), which it cannot show when
+# the textures are missing. Escape ends it with code 1.
+expect_saver_finds_data() {
+  local data=$1 box cwd window geometry strip shot colour="" red="" green="" blue=""
+  start_program /s
+  box=$(wait_for_window "Pendrel" 15) ||
+    fail "no display-mode question: the installed program stopped before it ran the scene"
+  cwd=$(readlink "/proc/$PROGRAM_PID/cwd")
+  [ "$cwd" = "$data" ] || fail "the program works in '$cwd', not in its data folder '$data'"
+  press "$box" Return
+  window=$(wait_for_window "ZIRavar" 10) || fail "no saver window after answering Yes"
+  geometry=$(window_geometry "$window")
+  strip="${geometry%%x*}x40+${geometry#*+}"
+  local deadline=$(($(now_ms) + 15000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    shot=$(screenshot "saver") || fail "no screenshot"
+    # Mean colour of the window's top 40 rows, as "R G B" from 0 to 255.
+    colour=$(convert "$shot" -crop "$strip" +repage -scale '1x1!' \
+      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2>/dev/null)
+    read -r red green blue <<<"$colour"
+    [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ] && break
+    program_running || fail "the program ended while its window was watched"
+    colour=""
+    sleep 0.3
+  done
+  [ -n "$colour" ] || fail "no sky at the top of the saver window (last mean colour: $red $green $blue)"
+  log "sky drawn from $data (mean colour $colour)"
+  press "$window" Escape
+  expect_exit 1 10
+}
+
+# expect_missing_key: without the key file the program says so in a fatal-error box with one
+# button, goes no further, and ends with code 0 once that is acknowledged.
+expect_missing_key() {
+  local box
+  start_program /s
+  box=$(wait_for_window "Fatal error" 15) || fail "no \"Fatal error\" box without the key file"
+  mapfile -t buttons < <(message_box_buttons "$box")
+  [ "${#buttons[@]}" -eq 1 ] || fail "the fatal error has ${#buttons[@]} buttons, expected OK only"
+  find_window "Pendrel" >/dev/null && fail "the program went on to the display mode without its key"
+  press "$box" Return
+  expect_exit 0 10
+}

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# xscreensaver runs an installed Frostmote through its own configuration, as a person sets it
+# up: a ~/.xscreensaver whose programs list names the hack's link, mode "one". Activated, the
+# daemon starts the hack in its window and the scene draws there, in the installed data folder,
+# with no dialog or question of its own; deactivated, the daemon stops it. Then
+# xscreensaver-settings previews the selected hack in its small pane, and closing the settings
+# takes the hack down with the pane.
+#
+# xscreensaver_hack.sh FROSTMOTE; E2E_BUILD_DIR and E2E_CMAKE name the build tree and cmake.
+# Exits 77 (skipped) without xscreensaver. xscreensaver launches no hacks as root, so a root
+# run hands the daemon and the settings to the user "nobody".
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/install_lib.sh"
+set -o pipefail
+FROSTMOTE=${1:-}
+for tool in xscreensaver xscreensaver-command xscreensaver-settings; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (Debian package xscreensaver)"; exit 77; }
+done
+e2e_init xscreensaver_hack
+use_shared_display
+build=${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}
+cmake=${E2E_CMAKE:-cmake}
+
+# An installation the saver's user can read, with a home of its own.
+chmod 755 "$E2E_TMP"
+prefix="$E2E_TMP/prefix"
+"$cmake" --install "$build" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 ||
+  { cat "$E2E_TMP/install.log" >&2; fail "cmake --install failed"; }
+home="$E2E_TMP/home"
+mkdir -p "$home/.config"
+cat >"$home/.xscreensaver" <<EOF
+mode:		one
+selected:	0
+timeout:	0:30:00
+cycle:		0:00:00
+lock:		False
+fade:		False
+unfade:		False
+splash:		False
+dpmsEnabled:	False
+programs:	$prefix/libexec/xscreensaver/frostmote -root \\n\\
+
+EOF
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  chown -R nobody:nogroup "$home"
+fi
+# The saver's user, with only what the daemon, the settings and the hack need.
+saver_env=("${as_user[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$DISPLAY"
+           PATH=/usr/bin:/bin SDL_AUDIODRIVER=dummy)
+
+program=$(readlink -f "$prefix/bin/frostmote")
+# hack_pids: the pids of running copies of the installed program, started by anyone.
+hack_pids() {
+  local exe
+  for exe in /proc/[0-9]*/exe; do
+    [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && { exe=${exe#/proc/}; echo "${exe%/exe}"; }
+  done
+}
+# wait_for_hack: prints the pid of the one running copy once there is one.
+wait_for_hack() {
+  local pids deadline=$(($(now_ms) + 15000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    pids=$(hack_pids)
+    [ -n "$pids" ] && { echo "$pids" | head -n1; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+wait_for_no_hack() {
+  local deadline=$(($(now_ms) + 10000))
+  while [ "$(now_ms)" -lt "$deadline" ]; do
+    [ -z "$(hack_pids)" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# expect_scene PID GEOMETRY WHAT: the hack draws the scene in that part of the screen (the top
+# 40 rows turn sky blue, which needs the installed textures), works in the installed data
+# folder, and shows none of its own windows: the configuration dialog, the display-mode
+# question, a window of its own, an error.
+expect_scene() {
+  local pid=$1 geometry=$2 what=$3 shot colour red=0 green=0 blue=0 caption
+  local strip="${geometry%%x*}x40+${geometry#*+}"
+  local deadline=$(($(now_ms) + 15000))
+  while :; do
+    for caption in "Frostmote Configuration" "Pendrel" "ZIRavar" "Fatal error" "ERROR"; do
+      find_window "$caption" >/dev/null && fail "$what: the hack opened \"$caption\""
+    done
+    [ -d "/proc/$pid" ] || fail "$what: the hack ended"
+    shot=$(screenshot "$what") || fail "no screenshot"
+    colour=$(convert "$shot" -crop "$strip" +repage -scale '1x1!' \
+      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2>/dev/null)
+    read -r red green blue <<<"$colour"
+    [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ] && break
+    [ "$(now_ms)" -lt "$deadline" ] ||
+      fail "$what: no sky at the top of $geometry (last mean colour: $red $green $blue)"
+    sleep 0.3
+  done
+  log "$what: sky drawn (mean colour $colour)"
+  [ "$(readlink "/proc/$pid/cwd")" = "$prefix/share/frostmote" ] ||
+    fail "$what: the hack works in '$(readlink "/proc/$pid/cwd")', not in the installed data folder"
+}
+
+setsid "${saver_env[@]}" xscreensaver -no-splash -verbose >"$E2E_TMP/xscreensaver.log" 2>&1 &
+daemon=$!
+track_pid "$daemon"
+for _ in $(seq 100); do
+  "${saver_env[@]}" xscreensaver-command -time >/dev/null 2>&1 && break
+  kill -0 "$daemon" 2>/dev/null || { cat "$E2E_TMP/xscreensaver.log" >&2; fail "xscreensaver did not start"; }
+  sleep 0.1
+done
+log "xscreensaver (pid $daemon) is up"
+
+"${saver_env[@]}" xscreensaver-command -activate >/dev/null || fail "xscreensaver-command -activate failed"
+hack=$(wait_for_hack) || { cat "$E2E_TMP/xscreensaver.log" >&2; fail "xscreensaver did not start the hack"; }
+log "hack: $(tr '\0' ' ' <"/proc/$hack/cmdline") (pid $hack)"
+expect_scene "$hack" "$(xwininfo -root | awk '/^ +Width:/ { w = $NF } /^ +Height:/ { h = $NF }
+                                    END { printf "%sx%s+0+0", w, h }')" "activated"
+# Still the same run: no second copy, nothing that ended and came back.
+[ "$(hack_pids)" = "$hack" ] || fail "the hack is no longer pid $hack: $(hack_pids | tr '\n' ' ')"
+
+"${saver_env[@]}" xscreensaver-command -deactivate >/dev/null || fail "xscreensaver-command -deactivate failed"
+wait_for_no_hack || fail "the hack outlived the deactivation"
+
+# The settings preview the mode they select, in a pane of their own window.
+setsid "${saver_env[@]}" xscreensaver-settings >"$E2E_TMP/settings.log" 2>&1 &
+settings=$!
+track_pid "$settings"
+pane=$(wait_for_window "XScreenSaver Settings Preview" 15) || fail "no preview pane in xscreensaver-settings"
+hack=$(wait_for_hack) || { cat "$E2E_TMP/settings.log" >&2; fail "the settings did not preview the hack"; }
+log "preview: $(tr '\0' ' ' <"/proc/$hack/cmdline") (pid $hack)"
+expect_scene "$hack" "$(window_geometry "$pane")" "preview"
+
+# Closing the settings destroys the pane, and with it the hack's window.
+kill -- "-$settings"
+wait "$settings" 2>/dev/null
+wait_for_no_hack || fail "the previewed hack outlived the settings window"
+
+"${saver_env[@]}" xscreensaver-command -exit >/dev/null 2>&1
+for _ in $(seq 50); do kill -0 "$daemon" 2>/dev/null || break; sleep 0.1; done
+log "PASS"
