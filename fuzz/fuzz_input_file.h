@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/fake_platform.h"
+
 namespace frost::fuzzing {
 
 class InputFile {
@@ -35,5 +37,16 @@ class InputFile {
  private:
   std::string path_;
 };
+
+// The readers open files through the platform; the fuzz targets give them the tests' fake,
+// which opens real files, once per process.
+inline testing::FakePlatform& FuzzPlatform() {
+  static testing::FakePlatform* platform = [] {
+    auto* fake = new testing::FakePlatform;
+    SetPlatform(fake);
+    return fake;
+  }();
+  return *platform;
+}
 
 }  // namespace frost::fuzzing

@@ -3,15 +3,9 @@
 
 #include "fuzz_input_file.h"
 #include "render/image.h"
-#include "support/fake_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static frost::testing::FakePlatform* platform = [] {
-    auto* fake = new frost::testing::FakePlatform;
-    frost::SetPlatform(fake);
-    return fake;
-  }();
-  (void)platform;
+  frost::fuzzing::FuzzPlatform();
   const frost::fuzzing::InputFile input(data, size);
   frost::JpegImage image;
   if (image.Load(input.Path())) {

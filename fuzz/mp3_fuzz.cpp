@@ -5,15 +5,9 @@
 #include "audio/fmod_errors.h"
 #include "audio/mp3_decoder.h"
 #include "fuzz_input_file.h"
-#include "support/fake_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static frost::testing::FakePlatform* platform = [] {
-    auto* fake = new frost::testing::FakePlatform;
-    frost::SetPlatform(fake);
-    return fake;
-  }();
-  (void)platform;
+  frost::fuzzing::FuzzPlatform();
   const frost::fuzzing::InputFile input(data, size);
   int error = frost::FMOD_ERR_NONE;
   // Looping, as the screen saver plays it: a file must neither hang the decoder nor spin it.

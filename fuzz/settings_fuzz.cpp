@@ -2,15 +2,11 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz_input_file.h"
 #include "settings/saver_settings.h"
-#include "support/fake_platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static frost::testing::FakePlatform* platform = [] {
-    auto* fake = new frost::testing::FakePlatform;
-    frost::SetPlatform(fake);
-    return fake;
-  }();
+  frost::testing::FakePlatform* platform = &frost::fuzzing::FuzzPlatform();
   static const std::string folder = [] {
     char name[] = "/tmp/frostmote-fuzz-settings-XXXXXX";
     return std::string(mkdtemp(name));

@@ -21,12 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd picks a free display and writes its number once clients can connect.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xserver=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+source "$root/tools/private_xvfb.sh"
+start_private_xvfb 1280x1024x24 "$work"
 
 renderer=$(glxinfo -B 2>/dev/null | sed -n 's/^OpenGL renderer string: //p' || true)
 echo "Frostmote benchmarks on $(nproc) CPUs, ${renderer:-unknown renderer}, ${seconds} s per run"

@@ -237,3 +237,24 @@ message_box_buttons() {
         }
       }'
 }
+
+# host_window TITLE W H: a green window of another program at (100, 100), like a settings
+# panel's preview area or xscreensaver's window. Its id is in $HOST and the client's pid in
+# $HOST_PID; killing the client takes the window (and any child in it) away.
+host_window() {
+  "$E2E_X_CLIENT" host "$1" "$2" "$3" >"$E2E_TMP/host" &
+  HOST_PID=$!
+  track_pid "$HOST_PID"
+  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
+  HOST=$(cat "$E2E_TMP/host")
+  [ -n "$HOST" ] || fail "the host window did not appear"
+}
+
+# host_child_geometry: "WIDTHxHEIGHT+X+Y" of the host window's first child, which the program
+# made; fails when there is none.
+host_child_geometry() {
+  local child
+  child=$(xwininfo -children -id "$HOST" | awk '/^ +0x/ { print $1; exit }')
+  [ -n "$child" ] || return 1
+  window_geometry "$child"
+}

@@ -7,17 +7,6 @@ FROSTMOTE=${1:-}
 e2e_init preview_mode
 use_shared_display
 
-# host W H: a green window of another program at (100, 100); its id is in $HOST, the client's
-# pid in $HOST_PID. Killing the client takes the window away.
-host() {
-  "$E2E_X_CLIENT" host "Panel" "$1" "$2" >"$E2E_TMP/host" &
-  HOST_PID=$!
-  track_pid "$HOST_PID"
-  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
-  HOST=$(cat "$E2E_TMP/host")
-  [ -n "$HOST" ] || fail "the host window did not appear"
-}
-
 # The picture fills the host: many colours, hardly any of the host's green or the clear red.
 expect_picture() {
   local width=$1 height=$2 what=$3 shot colours count
@@ -41,21 +30,13 @@ expect_picture() {
   fail "the host window does not show the picture ($what): $count colours"
 }
 
-# The child window, found as the host's only child.
-child_geometry() {
-  local child
-  child=$(xwininfo -children -id "$HOST" | awk '/^ +0x/ { print $1; exit }')
-  [ -n "$child" ] || fail "the host window has no child"
-  window_geometry "$child"
-}
-
 for size in "152 112" "153 115"; do
   set -- $size
-  host "$1" "$2"
+  host_window Panel "$1" "$2"
   start_program /p "$HOST"
   expect_picture "$1" "$2" "preview_${1}x${2}"
-  [ "$(child_geometry)" = "${1}x${2}+100+100" ] ||
-    fail "the preview window is $(child_geometry), expected ${1}x${2}+100+100"
+  [ "$(host_child_geometry)" = "${1}x${2}+100+100" ] ||
+    fail "the preview window is $(host_child_geometry), expected ${1}x${2}+100+100"
   # The panel closes: its window, and the preview's inside it, are destroyed.
   kill "$HOST_PID"
   expect_exit 1 10

@@ -7,21 +7,7 @@ FROSTMOTE=${1:-}
 e2e_init xscreensaver_window
 use_shared_display
 
-host() {
-  "$E2E_X_CLIENT" host "Blanker" "$1" "$2" >"$E2E_TMP/host" &
-  HOST_PID=$!
-  track_pid "$HOST_PID"
-  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
-  HOST=$(cat "$E2E_TMP/host")
-  [ -n "$HOST" ] || fail "the host window did not appear"
-}
 
-child_geometry() {
-  local child
-  child=$(xwininfo -children -id "$HOST" | awk '/^ +0x/ { print $1; exit }')
-  [ -n "$child" ] || return 1
-  window_geometry "$child"
-}
 
 # Two screenshots a second apart differ inside the host: the scene is animated there.
 expect_animation() {
@@ -40,21 +26,21 @@ expect_animation() {
   [ "${changed%%.*}" -gt 1000 ] 2>/dev/null || fail "the scene does not move ($what): $changed"
 }
 
-host 320 240
+host_window Blanker 320 240
 start_program -window-id "$HOST"
 expect_animation "320x240+100+100" "window_id"
-[ "$(child_geometry)" = "320x240+100+100" ] || fail "the scene's window is $(child_geometry)"
+[ "$(host_child_geometry)" = "320x240+100+100" ] || fail "the scene's window is $(host_child_geometry)"
 # The owner resizes its window; the scene follows.
 "$E2E_X_CLIENT" resize "$HOST" 400 300 || fail "could not resize the host"
 deadline=$(($(now_ms) + 5000))
-until [ "$(child_geometry)" = "400x300+100+100" ]; do
-  [ "$(now_ms)" -lt "$deadline" ] || fail "the scene's window stayed $(child_geometry) after the resize"
+until [ "$(host_child_geometry)" = "400x300+100+100" ]; do
+  [ "$(now_ms)" -lt "$deadline" ] || fail "the scene's window stayed $(host_child_geometry) after the resize"
   sleep 0.1
 done
 kill "$HOST_PID"
 expect_exit 1 10
 
-host 320 240
+host_window Blanker 320 240
 XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST") start_program -root
 expect_animation "320x240+100+100" "xscreensaver_window"
 kill "$HOST_PID"

@@ -6,15 +6,13 @@
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
-#include "render/gl.h"
+#include "frame_pixels.h"
 
 namespace frost::capture {
 
 bool WriteFrameJpeg(const std::string& path, int width, int height, int quality) {
   const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-  std::vector<unsigned char> pixels(rowBytes * static_cast<std::size_t>(height));
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  std::vector<unsigned char> pixels = ReadFramePixels(width, height);
 
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;

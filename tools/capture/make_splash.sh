@@ -15,11 +15,8 @@ cleanup() {
 }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xserver=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || { echo "make_splash: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(cat "$work/display")"
+  source "$(dirname "$0")/../private_xvfb.sh"
+  start_private_xvfb 640x480x24 "$work"
 fi
 "$tool" --size 320x240 --jpeg --out "$work" "$seconds" >/dev/null
 mv "$work/frame-$(printf '%08.3f' "$seconds").jpg" "$out"

@@ -5,15 +5,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "render/gl.h"
+#include "frame_pixels.h"
 
 namespace frost::capture {
 
 bool WriteFramePng(const std::string& path, int width, int height) {
   const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-  std::vector<unsigned char> pixels(rowBytes * static_cast<std::size_t>(height));
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  std::vector<unsigned char> pixels = ReadFramePixels(width, height);
 
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "platform/pixel_format_fallbacks.h"
+
 namespace frost::linux_host {
 
 namespace {
@@ -42,21 +44,7 @@ class TrappedErrors {
 };
 
 XVisualInfo* ChooseVisual(Display* display, const PixelFormatRequest& wanted) {
-  // The same order of giving up as the full-screen window: depth precision, then alpha.
-  std::vector<PixelFormatRequest> tries{wanted};
-  for (int depth : {24, 16}) {
-    if (wanted.depthBits > depth) {
-      PixelFormatRequest lower = tries.back();
-      lower.depthBits = depth;
-      tries.push_back(lower);
-    }
-  }
-  if (wanted.alphaBits > 0) {
-    PixelFormatRequest noAlpha = tries.back();
-    noAlpha.alphaBits = 0;
-    tries.push_back(noAlpha);
-  }
-  for (const PixelFormatRequest& format : tries) {
+  for (const PixelFormatRequest& format : PixelFormatFallbacks(wanted)) {
     const int channel = format.colorBits <= 16 ? 5 : 8;
     std::vector<int> attributes{GLX_RGBA,       GLX_RED_SIZE,   channel,
                                 GLX_GREEN_SIZE, channel,        GLX_BLUE_SIZE,

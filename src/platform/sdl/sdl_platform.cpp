@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/gtk/gtk_dialogs.h"
+#include "platform/pixel_format_fallbacks.h"
 #include "platform/sdl/linux_paths.h"
 
 namespace frost::linux_host {
@@ -191,23 +192,8 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
     flags |= SDL_WINDOW_ALWAYS_ON_TOP;
   }
 
-  // The closest format the driver has: keep colour and double buffering, give up depth
-  // precision and then alpha before giving up the window.
-  const PixelFormatRequest& wanted = request.pixelFormat;
-  std::vector<PixelFormatRequest> tries{wanted};
-  for (int depth : {24, 16}) {
-    if (wanted.depthBits > depth) {
-      PixelFormatRequest lower = tries.back();
-      lower.depthBits = depth;
-      tries.push_back(lower);
-    }
-  }
-  if (wanted.alphaBits > 0) {
-    PixelFormatRequest noAlpha = tries.back();
-    noAlpha.alphaBits = 0;
-    tries.push_back(noAlpha);
-  }
-  for (const PixelFormatRequest& format : tries) {
+  // The closest format the driver has.
+  for (const PixelFormatRequest& format : PixelFormatFallbacks(request.pixelFormat)) {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, ChannelBits(format.colorBits));
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, format.colorBits <= 16 ? 6 : 8);
