@@ -36,7 +36,11 @@ original='\001\004\001\001\000\000/music/kept.mp3'
 
 # A read-only folder (root writes anywhere else, so it is a read-only file system).
 mkdir -p "$folder"
-mount -t tmpfs -o size=64k tmpfs "$folder" || fail "could not mount a tmpfs"
+if ! mount -t tmpfs -o size=64k tmpfs "$folder" 2>/dev/null; then
+  # A container may deny mounts even to root: nothing here can then be tested.
+  log "SKIP: this machine does not let us mount a tmpfs"
+  exit 77
+fi
 mounted=1
 printf "$original" >"$(config_file)"
 mount -o remount,ro "$folder" || fail "could not make the folder read-only"
