@@ -24,11 +24,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xserver=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "soak: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+source "$root/tools/private_xvfb.sh"
+start_private_xvfb 1024x768x24 "$work"
 
 # config.cfg: mode 0, the MP3 (the default music), dance on, frame counter on.
 export XDG_CONFIG_HOME="$work/config"
