@@ -3,8 +3,8 @@
 # Xvfb, sampling once a second: resident memory, open file descriptors, OpenGL errors.
 #   tools/soak.sh [SECONDS=1800] [OUT_DIR]
 # Writes OUT_DIR/soak.csv (seconds,rss_kb,fds,gl_errors) and prints a summary. Fails when
-# resident memory grows by more than 2 MB after the first minute (or after a quarter of a run
-# shorter than four minutes), when descriptors are leaked, on any OpenGL error, or when the
+# resident memory grows by more than 2 MB after the first minute (after the first half of a run
+# shorter than two minutes), when descriptors are leaked, on any OpenGL error, or when the
 # program does not end with code 1 on Escape.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -66,7 +66,7 @@ saver=
 cp "$work/program.log" "$out/program.log"
 
 settle=60
-[ "$seconds" -lt 240 ] && settle=$((seconds / 4))
+[ "$seconds" -lt 120 ] && settle=$((seconds / 2))
 awk -F, -v settle="$settle" -v status="$status" '
   NR == 1 { next }
   $1 == settle { base = $2; basefds = $3 }
