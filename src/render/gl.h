@@ -2,6 +2,21 @@
 // that an old header may lack.
 #pragma once
 
+#if defined(_WIN32)
+// Windows' GL header needs windows.h, whose A/W macros share names with the seam's own
+// operations; in the core those names mean the seam's.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#undef CreateWindow
+#undef MessageBox
+#undef SetCurrentDirectory
+#endif
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -29,4 +44,17 @@
 #endif
 #ifndef GL_TEXTURE_WRAP_R
 #define GL_TEXTURE_WRAP_R 0x8072
+#endif
+#ifndef GL_COMBINE_ARB
+#define GL_COMBINE_ARB 0x8570
+#define GL_COMBINE_RGB_ARB 0x8571
+#define GL_RGB_SCALE_ARB 0x8573
+#define GL_CONSTANT_ARB 0x8576
+#define GL_SOURCE0_RGB_ARB 0x8580
+#define GL_SOURCE1_RGB_ARB 0x8581
+#define GL_OPERAND0_RGB_ARB 0x8590
+#define GL_OPERAND1_RGB_ARB 0x8591
+#endif
+#ifndef GL_SUBTRACT_ARB
+#define GL_SUBTRACT_ARB 0x84E7
 #endif
