@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "audio/cd_decoder.h"
+#include "audio/fft_analyser.h"
 #include "audio/mixer.h"
 #include "audio/mp3_decoder.h"
-#include "audio/spectrum.h"
 #include "platform/platform.h"
 
 namespace frost {

@@ -36,7 +36,7 @@ signed char FSOUND_Stream_Close(FSOUND_STREAM* stream);
 signed char FSOUND_SetVolume(int channel, int vol);
 
 // The analyser of the final mix. The spectrum is null while it is off or nothing plays;
-// otherwise kSpectrumBins magnitudes (see audio/spectrum.h for bins and scale), owned by the
+// otherwise kSpectrumBins magnitudes (see audio/fft_analyser.h for bins and scale), owned by the
 // library and valid until the next call.
 FSOUND_DSPUNIT* FSOUND_DSP_GetFFTUnit();
 signed char FSOUND_DSP_SetActive(FSOUND_DSPUNIT* unit, signed char active);

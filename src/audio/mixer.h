@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 #include "audio/streaming_source.h"
 
 namespace frost {

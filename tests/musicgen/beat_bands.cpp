@@ -1,6 +1,6 @@
 #include "beat_bands.h"
 
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 
 namespace frost::musicgen::testing {
 

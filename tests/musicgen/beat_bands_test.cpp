@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 #include "decoded_music.h"
 #include "loop_timing.h"
 #include "score.h"

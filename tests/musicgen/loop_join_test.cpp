@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 #include "beat_bands.h"
 #include "decoded_music.h"
 #include "loop_timing.h"

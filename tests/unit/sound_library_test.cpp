@@ -10,7 +10,7 @@
 
 #include "audio/fsound.h"
 #include "audio/sound_library_probe.h"
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
 

@@ -1,4 +1,4 @@
-#include "audio/spectrum.h"
+#include "audio/fft_analyser.h"
 
 #include <kiss_fftr.h>
 
