@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "audio/fft_analyser.h"
 #include "audio/fsound.h"
 #include "audio/sound_library_probe.h"
-#include "audio/fft_analyser.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
 
