@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "audio/cd_decoder.h"
 #include "audio/fft_analyser.h"
 #include "audio/mixer.h"
 #include "audio/mp3_decoder.h"
+#include "audio/sound_library_probe.h"
 #include "platform/platform.h"
 
 namespace frost {
@@ -203,7 +205,6 @@ void FSOUND_CD_SetDevice(const char* device) {
 
 }  // namespace frost
 
-#include "audio/sound_library_probe.h"
 
 namespace frost {
 
@@ -213,6 +214,15 @@ std::size_t StreamBufferedFrames(FSOUND_STREAM* stream) {
 
 bool StreamDecoderEnded(FSOUND_STREAM* stream) {
   return Known(stream) && stream->source->Ended();
+}
+
+bool WaitStreamDecoded(FSOUND_STREAM* stream, std::size_t frames, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (StreamBufferedFrames(stream) < frames && !StreamDecoderEnded(stream)) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
 }
 
 }  // namespace frost

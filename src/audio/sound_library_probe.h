@@ -1,6 +1,7 @@
 // A look inside the sound library for its tests: how far a stream's decoder has run ahead.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 
 #include "audio/fsound.h"
@@ -11,5 +12,8 @@ namespace frost {
 std::size_t StreamBufferedFrames(FSOUND_STREAM* stream);
 // The decoder has given its last frame (a looping stream never does, unless it cannot read).
 bool StreamDecoderEnded(FSOUND_STREAM* stream);
+// Waits, at most `limit`, until the decoder has `frames` ready or has ended: what a real sound
+// card, asking for music at playing speed, would find. False when the limit ran out first.
+bool WaitStreamDecoded(FSOUND_STREAM* stream, std::size_t frames, std::chrono::milliseconds limit);
 
 }  // namespace frost

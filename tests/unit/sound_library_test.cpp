@@ -37,22 +37,14 @@ class SoundLibraryTest : public ::testing::Test {
     return path;
   }
 
-  // Waits (a few seconds at most) until the stream's decoder has `frames` ready, as a real
-  // sound card, which asks for music at playing speed, would find them.
-  static void WaitDecoded(FSOUND_STREAM* stream, std::size_t frames) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (StreamBufferedFrames(stream) < frames && !StreamDecoderEnded(stream) &&
-           std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-  }
-
   // Plays `frames` frames of the stream through the fake sound card, in device-sized pulls.
   std::vector<std::int16_t> Pull(FSOUND_STREAM* stream, int frames, int pull = 1024) {
     std::vector<std::int16_t> out;
     for (int done = 0; done < frames; done += pull) {
       const int n = std::min(pull, frames - done);
-      if (stream != nullptr) WaitDecoded(stream, static_cast<std::size_t>(n));
+      if (stream != nullptr) {
+        WaitStreamDecoded(stream, static_cast<std::size_t>(n), std::chrono::seconds(10));
+      }
       const auto got = fake_->PullAudio(n);
       out.insert(out.end(), got.begin(), got.end());
     }

@@ -1,9 +1,7 @@
 #include "driven_platform.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "audio/music_control.h"
@@ -58,11 +56,8 @@ void DrivenPlatform::PullAudio(int frames) {
   if (audioFill_ == nullptr || frames <= 0) return;
   // The decoder runs on its own thread; a real card would find it far ahead, so wait until it
   // is (or has given up) rather than mix a gap that no real run would hear.
-  FSOUND_STREAM* stream = MusicStream();
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (stream != nullptr && StreamBufferedFrames(stream) < static_cast<std::size_t>(frames) &&
-         !StreamDecoderEnded(stream) && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  if (FSOUND_STREAM* stream = MusicStream()) {
+    WaitStreamDecoded(stream, static_cast<std::size_t>(frames), std::chrono::seconds(5));
   }
   std::vector<std::int16_t> discarded(static_cast<std::size_t>(frames) * 2);
   audioFill_(audioUser_, discarded.data(), frames);
