@@ -203,11 +203,6 @@ void FSOUND_CD_SetDevice(const char* device) {
   Lib().cdDevice = device != nullptr ? device : "";
 }
 
-}  // namespace frost
-
-
-namespace frost {
-
 std::size_t StreamBufferedFrames(FSOUND_STREAM* stream) {
   return Known(stream) ? stream->source->Buffered() : 0;
 }
