@@ -6,7 +6,9 @@
 #include <thread>
 #include <vector>
 
+#if FROST_CD_DECODER
 #include "audio/cd_decoder.h"
+#endif
 #include "audio/fft_analyser.h"
 #include "audio/mixer.h"
 #include "audio/mp3_decoder.h"
@@ -33,6 +35,7 @@ struct Library {
   std::vector<std::unique_ptr<FSOUND_STREAM>> streams;
   FSOUND_DSPUNIT fft;
   std::string cdDevice;
+  bool systemCd = false;  // the system's CD player is playing for us
   float spectrum[kSpectrumBins] = {};
 
   // A program that ends with the library still open must not leave the sound card's thread
@@ -89,6 +92,9 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int) {
 void FSOUND_Close() {
   Library& lib = Lib();
   if (!lib.open) return;
+  // A disc the system plays would go on after the program ends.
+  if (lib.systemCd) Os().StopSystemCd();
+  lib.systemCd = false;
   // The sound card stops calling the mixer before anything it reads goes away.
   Os().CloseAudioOutput();
   lib.mixer->Clear();
@@ -183,18 +189,34 @@ signed char FSOUND_CD_Play(char, int track) {
   Library& lib = Lib();
   if (!lib.open) return Fail(FMOD_ERR_UNINITIALIZED);
   if (track < 1) return Fail(FMOD_ERR_INVALID_PARAM);
-  const std::string device = lib.cdDevice.empty() ? CdDecoder::DefaultDrive() : lib.cdDevice;
-  if (device.empty()) {
-    lib.mixer->PlayCd(nullptr);
-    return Fail(FMOD_ERR_PLAY);
+  if (lib.cdDevice.empty()) {
+    switch (Os().PlaySystemCd(track)) {
+      case SystemCdPlay::Playing:
+        lib.systemCd = true;
+        return 1;
+      case SystemCdPlay::NoDrive:
+        return Fail(FMOD_ERR_PLAY);
+      case SystemCdPlay::NotOffered:
+        break;
+    }
   }
-  lib.mixer->PlayCd(std::make_shared<StreamingSource>(std::make_unique<CdDecoder>(device, track)));
-  return 1;
+#if FROST_CD_DECODER
+  const std::string device = lib.cdDevice.empty() ? CdDecoder::DefaultDrive() : lib.cdDevice;
+  if (!device.empty()) {
+    lib.mixer->PlayCd(
+        std::make_shared<StreamingSource>(std::make_unique<CdDecoder>(device, track)));
+    return 1;
+  }
+#endif
+  lib.mixer->PlayCd(nullptr);
+  return Fail(FMOD_ERR_PLAY);
 }
 
 signed char FSOUND_CD_Stop(char) {
   Library& lib = Lib();
   if (!lib.open) return Fail(FMOD_ERR_UNINITIALIZED);
+  if (lib.systemCd) Os().StopSystemCd();
+  lib.systemCd = false;
   lib.mixer->PlayCd(nullptr);
   return 1;
 }

@@ -105,6 +105,10 @@ struct InstallPathKey {
   std::string value;
 };
 
+// Whether the system plays audio CDs itself (the media control interface on Windows) or leaves
+// the program to read the disc and mix it like any other sound.
+enum class SystemCdPlay { NotOffered, Playing, NoDrive };
+
 // Audio output pulls sound: the backend calls this on its own thread whenever the device needs
 // `frames` more frames of interleaved 16-bit stereo. It must fill all of them and never block.
 using AudioFill = void (*)(void* user, std::int16_t* stereo, int frames);
@@ -185,6 +189,14 @@ class Platform {
   // device. Closing returns only once `fill` is no longer running and will not be called again.
   virtual bool OpenAudioOutput(int rate, AudioFill fill, void* user) = 0;
   virtual void CloseAudioOutput() = 0;
+
+  // An audio CD played by the system from `track` to the end of the disc and round again;
+  // the default leaves CDs to the program. Stopping when nothing plays does nothing.
+  virtual SystemCdPlay PlaySystemCd(int track) {
+    (void)track;
+    return SystemCdPlay::NotOffered;
+  }
+  virtual void StopSystemCd() {}
 };
 
 // The platform the core talks to. Until one is installed, the backend linked into the program
