@@ -3,14 +3,10 @@
 // the Win32 controls.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include <string>
 
 #include "platform/dialog_view.h"
+#include "platform/win32/windows_lean.h"
 
 namespace frost::win32 {
 
