@@ -268,14 +268,15 @@ bool Win32Platform::ReleaseDeviceContext(WindowHandle window, DeviceHandle dc) {
 }
 
 bool Win32Platform::DestroyWindow(WindowHandle window) {
-  if (Hwnd(window) == lostWindow_) {
-    lostWindow_ = nullptr;
-    return true;
-  }
+  const bool lost = Hwnd(window) == lostWindow_;
+  lostWindow_ = nullptr;
+  // A window destroyed from outside may still hold its handle (and its class); what is left
+  // of it is ours to finish, and its end is no failure of ours.
+  if (lost && !IsWindow(Hwnd(window))) return true;
   destroying_ = true;
   const bool destroyed = ::DestroyWindow(Hwnd(window)) != FALSE;
   destroying_ = false;
-  return destroyed;
+  return destroyed || lost;
 }
 
 void Win32Platform::ShowWindow(WindowHandle window, bool takeFocus) {
