@@ -366,8 +366,12 @@ bool Win32Platform::GetCursorPos(int& x, int& y) {
 MessageAnswer Win32Platform::MessageBox(WindowHandle owner, const std::string& text,
                                         const std::string& caption, MessageButtons buttons,
                                         MessageIcon icon) {
+  // The owner comes from a command line and may name no window at all; the system would then
+  // refuse the box and the user would never read the message.
+  HWND ownerWindow = Hwnd(owner);
+  if (ownerWindow != nullptr && !IsWindow(ownerWindow)) ownerWindow = nullptr;
   const int answer =
-      MessageBoxA(Hwnd(owner), text.c_str(), caption.c_str(), MessageBoxFlags(buttons, icon));
+      MessageBoxA(ownerWindow, text.c_str(), caption.c_str(), MessageBoxFlags(buttons, icon));
   if (buttons == MessageButtons::YesNo) {
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
   }

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Without the registry value the installer writes, "/s" says so and exits 0, and so does "/p".
+. "$(dirname "$0")/wine_lib.sh"
+wine_init wine_missing_key
+delete_install_key
+
+start_scr /s
+expect_message "Fatal error" "Registry keys are missing\\nPlease reinstall"
+press "$(find_window "Fatal error")" Return
+expect_exit 0 20
+
+# The preview checks the key after its class: the same message, from inside the panel.
+"$WINE" "$PREVIEW_HOST" 152 112 30 >"$E2E_TMP/host" 2>/dev/null &
+track_pid $!
+for _ in $(seq 200); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
+host=$(tr -d '\r' <"$E2E_TMP/host")
+[ -n "$host" ] || fail "the preview host did not start"
+start_scr /p "$host"
+expect_message "Fatal error" "Registry keys are missing\\nPlease reinstall"
+press "$(find_window "Fatal error")" Return
+expect_exit 0 20
+wine_end
+log PASS
