@@ -40,6 +40,7 @@ expect_screen 1024x768 "before the saver starts"
 # The stored index counts only the modes the saver offers (24 or 32 bits, width over height
 # strictly between 1.24 and 1.34, at least 640 wide, at least 60 Hz), in SDL's order. The
 # server's built-in VESA modes come on top of ours, so 800x600's place has to be looked up.
+[ -x "${E2E_SDL_MODES:-}" ] || fail "E2E_SDL_MODES does not name the mode lister"
 "$E2E_SDL_MODES" >"$E2E_TMP/sdl_modes.txt" || fail "could not list the display modes"
 index=$(awk '
   ($4 == 24 || $4 == 32) && $3 > 0 && $2 / $3 > 1.24 && $2 / $3 < 1.34 && $2 >= 640 && $5 >= 60 {

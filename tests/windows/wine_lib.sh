@@ -11,8 +11,9 @@
 
 WINE=""
 
-# wine_init NAME [SCREEN]: the private folders of e2e_init, an X server of SCREEN (default
-# 800x600x24) and a new Wine prefix.
+# wine_init NAME [SCREEN]: the private folders of e2e_init, an X server and a new Wine prefix.
+# The server is Xvfb with one screen of SCREEN (default 800x600x24), or for SCREEN "xorg" the
+# Xorg dummy server of tests/e2e/xorg_lib.sh, whose display modes have refresh rates.
 wine_init() {
   e2e_init "$1"
   if command -v wine64 >/dev/null 2>&1; then
@@ -22,8 +23,13 @@ wine_init() {
   else
     fail "wine64 is not installed (Debian packages wine and wine64)"
   fi
-  start_private_xvfb "${2:-800x600x24}" "$E2E_TMP" || fail "Xvfb did not start"
-  track_pid "$xserver"
+  if [ "${2:-}" = xorg ]; then
+    . "$(dirname "${BASH_SOURCE[0]}")/../e2e/xorg_lib.sh"
+    start_dummy_xorg
+  else
+    start_private_xvfb "${2:-800x600x24}" "$E2E_TMP" || fail "Xvfb did not start"
+    track_pid "$xserver"
+  fi
   export WINEPREFIX="$E2E_TMP/prefix" WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # Wine's sound goes through ALSA's default device; here that is a file, so a script can check
