@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
   dpkg-dev file man-db libxml2-utils xscreensaver
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 nsis googletest
+  debian-archive-keyring
 )
 
 missing=()
