@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_records.h"
 
 namespace frost::win32 {
 namespace {
@@ -11,9 +12,6 @@ namespace {
 constexpr const char* kClassName = "OpenGL";
 constexpr const char* kKeyPath = "software\\Torvane\\ZADevor";
 constexpr const char* kKeyValue = "path";
-// The size of the DEVMODE the display-mode change has always passed: the fields up to
-// dmReserved2, which every Windows version takes.
-constexpr WORD kDevModeSize = 148;
 
 Win32Platform* g_platform = nullptr;
 
@@ -29,42 +27,6 @@ HGLRC Hglrc(ContextHandle handle) {
 template <typename Handle>
 std::uintptr_t Number(Handle handle) {
   return reinterpret_cast<std::uintptr_t>(handle);
-}
-
-PIXELFORMATDESCRIPTOR Descriptor(const PixelFormatRequest& request) {
-  PIXELFORMATDESCRIPTOR pfd{};
-  pfd.nSize = sizeof(PIXELFORMATDESCRIPTOR);
-  pfd.nVersion = 1;
-  pfd.dwFlags =
-      PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | (request.doubleBuffer ? PFD_DOUBLEBUFFER : 0);
-  pfd.iPixelType = PFD_TYPE_RGBA;
-  pfd.cColorBits = static_cast<BYTE>(request.colorBits);
-  pfd.cAlphaBits = static_cast<BYTE>(request.alphaBits);
-  pfd.cDepthBits = static_cast<BYTE>(request.depthBits);
-  pfd.cStencilBits = static_cast<BYTE>(request.stencilBits);
-  pfd.iLayerType = PFD_MAIN_PLANE;
-  return pfd;
-}
-
-UINT MessageBoxFlags(MessageButtons buttons, MessageIcon icon) {
-  UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
-  switch (icon) {
-    case MessageIcon::Error:
-      flags |= MB_ICONERROR;
-      break;
-    case MessageIcon::Exclamation:
-      flags |= MB_ICONEXCLAMATION;
-      break;
-    case MessageIcon::Information:
-      flags |= MB_ICONINFORMATION;
-      break;
-    case MessageIcon::Question:
-      flags |= MB_ICONQUESTION;
-      break;
-    case MessageIcon::None:
-      break;
-  }
-  return flags;
 }
 
 }  // namespace
@@ -169,13 +131,7 @@ bool Win32Platform::EnumDisplayMode(int index, DisplayModeRecord& mode) {
 }
 
 bool Win32Platform::ChangeDisplayMode(const DisplayModeChange& change) {
-  DEVMODEA devMode{};
-  devMode.dmSize = kDevModeSize;
-  devMode.dmPelsWidth = static_cast<DWORD>(change.width);
-  devMode.dmPelsHeight = static_cast<DWORD>(change.height);
-  devMode.dmBitsPerPel = static_cast<DWORD>(change.colorBits);
-  devMode.dmDisplayFrequency = change.frequency;
-  devMode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+  DEVMODEA devMode = DisplayModeRecordFor(change);
   return ChangeDisplaySettingsA(&devMode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
@@ -239,7 +195,7 @@ DeviceHandle Win32Platform::GetDeviceContext(WindowHandle window) {
 }
 
 int Win32Platform::ChoosePixelFormat(DeviceHandle dc, const PixelFormatRequest& request) {
-  const PIXELFORMATDESCRIPTOR pfd = Descriptor(request);
+  const PIXELFORMATDESCRIPTOR pfd = PixelFormatDescriptorFor(request);
   return ::ChoosePixelFormat(Hdc(dc), &pfd);
 }
 
@@ -370,12 +326,8 @@ MessageAnswer Win32Platform::MessageBox(WindowHandle owner, const std::string& t
   // refuse the box and the user would never read the message.
   HWND ownerWindow = Hwnd(owner);
   if (ownerWindow != nullptr && !IsWindow(ownerWindow)) ownerWindow = nullptr;
-  const int answer =
-      MessageBoxA(ownerWindow, text.c_str(), caption.c_str(), MessageBoxFlags(buttons, icon));
-  if (buttons == MessageButtons::YesNo) {
-    return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
-  }
-  return MessageAnswer::Ok;
+  return MessageBoxAnswer(buttons, MessageBoxA(ownerWindow, text.c_str(), caption.c_str(),
+                                               MessageBoxStyle(buttons, icon)));
 }
 
 int Win32Platform::RunModalDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
