@@ -13,7 +13,9 @@ static BOOL CALLBACK PrintControl(HWND control, LPARAM unused) {
   char className[64] = "";
   char text[512] = "";
   GetClassNameA(control, className, sizeof className);
-  GetWindowTextA(control, text, sizeof text);
+  /* Asked of the control itself: GetWindowText does not ask another program's controls, and
+   * an edit control keeps its text to itself. */
+  SendMessageA(control, WM_GETTEXT, sizeof text, (LPARAM)text);
   /* One line per control: line breaks inside a text are written as \n. */
   printf("%d\t%s\t", GetDlgCtrlID(control), className);
   for (const char* c = text; *c != '\0'; ++c) {
