@@ -20,6 +20,8 @@ wine_init() {
     WINE=$(command -v wine64)
   elif [ -x /usr/lib/wine/wine64 ]; then
     WINE=/usr/lib/wine/wine64
+  elif command -v wine >/dev/null 2>&1; then
+    WINE=$(command -v wine)  # Debian's launcher, which picks the 64-bit loader for 64-bit programs
   else
     fail "wine64 is not installed (Debian packages wine and wine64)"
   fi
