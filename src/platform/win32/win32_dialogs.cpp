@@ -7,29 +7,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/win32_records.h"
+
 namespace frost::win32 {
 namespace {
-
-UINT MessageBoxFlags(MessageButtons buttons, MessageIcon icon) {
-  UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
-  switch (icon) {
-    case MessageIcon::Error:
-      flags |= MB_ICONERROR;
-      break;
-    case MessageIcon::Exclamation:
-      flags |= MB_ICONEXCLAMATION;
-      break;
-    case MessageIcon::Information:
-      flags |= MB_ICONINFORMATION;
-      break;
-    case MessageIcon::Question:
-      flags |= MB_ICONQUESTION;
-      break;
-    case MessageIcon::None:
-      break;
-  }
-  return flags;
-}
 
 // The controls that lie wholly outside the client area (the buttons that only give Enter and
 // Escape their ids) can be neither seen nor clicked; Tab passes them by too, as on Linux,
@@ -198,12 +179,8 @@ int Win32DialogView::ComboSelection(int id) {
 
 MessageAnswer Win32DialogView::MessageBox(const std::string& text, const std::string& caption,
                                           MessageButtons buttons, MessageIcon icon) {
-  const int answer =
-      MessageBoxA(window_, text.c_str(), caption.c_str(), MessageBoxFlags(buttons, icon));
-  if (buttons == MessageButtons::YesNo) {
-    return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
-  }
-  return MessageAnswer::Ok;
+  return MessageBoxAnswer(
+      buttons, MessageBoxA(window_, text.c_str(), caption.c_str(), MessageBoxStyle(buttons, icon)));
 }
 
 std::optional<std::string> Win32DialogView::OpenFile(const FileOpenRequest& request) {
