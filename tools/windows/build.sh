@@ -9,7 +9,9 @@ deps=$root/build-win/deps
 host=${BUILD_DIR:-$root/build}
 tree=${WIN_BUILD_DIR:-$root/build-win/build}
 
-[ -f "$deps/lib/libmpg123.a" ] || bash "$root/tools/windows/cross-deps.sh" "$deps"
+for lib in libjpeg.a libkissfft-float.a libmpg123.a libgtest.a libmp3lame.a; do
+  [ -f "$deps/lib/$lib" ] || { bash "$root/tools/windows/cross-deps.sh" "$deps"; break; }
+done
 bash "$root/tools/build.sh"
 cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DFROST_WERROR=ON -DFROST_HOST_BUILD_DIR="$host" -DFROST_WIN_DEPS_DIR="$deps" "$@" >/dev/null

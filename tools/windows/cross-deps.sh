@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds, as static libraries for 64-bit Windows, the real libraries the Linux build gets
-# from Debian: libjpeg-turbo, libmpg123 and kissfft, from Debian's own source packages at the
-# versions Debian 12 ships (pinned here, so that every machine builds the same thing).
+# from Debian: libjpeg-turbo, libmpg123 and kissfft for the program, GoogleTest and LAME for its
+# unit tests, from Debian's own source packages at the versions Debian 12 ships (pinned here, so
+# that every machine builds the same thing).
 #   tools/windows/cross-deps.sh [PREFIX=build-win/deps]
 # PREFIX gets include/ and lib/. Sources come through a private deb-src list, so the system's
 # apt configuration is left alone.
@@ -15,6 +16,8 @@ declare -A versions=(
   [libjpeg-turbo]=1:2.1.5-2
   [mpg123]=1.31.2-1+deb12u1
   [kissfft]=131.1.0-4.1~deb12u1
+  [googletest]=1.12.1-0.2
+  [lame]=3.100-6
 )
 
 need=()
@@ -82,6 +85,26 @@ mkdir -p "$work/build-mpg123"
 mkdir -p "$prefix/include" "$prefix/lib"
 cp "$work/build-mpg123/src/libmpg123/.libs/libmpg123.a" "$prefix/lib/"
 cp "$work/build-mpg123/src/libmpg123/mpg123.h" "$mpg/src/libmpg123/fmt123.h" "$prefix/include/"
+
+# GoogleTest's own Win32 locks and threads, not winpthreads: the tests then need no pthread
+# emulation underneath the framework.
+gtest=$(unpack googletest)
+cmake -S "$gtest" -B "$work/build-googletest" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+  -DBUILD_GMOCK=ON -Dgtest_disable_pthreads=ON -DCMAKE_INSTALL_INCLUDEDIR=include \
+  -DCMAKE_INSTALL_LIBDIR=lib >/dev/null
+cmake --build "$work/build-googletest" --target install >/dev/null
+
+# Only the encoding library, which the tests use to write their MP3 files; its own warnings are
+# not ours to read.
+lame=$(unpack lame)
+mkdir -p "$work/build-lame"
+(cd "$work/build-lame" &&
+  CFLAGS="-O2 -w" "$lame/configure" --host="$triple" --prefix="$prefix" --enable-static \
+    --disable-shared --disable-frontend --disable-decoder --disable-gtktest \
+    --disable-analyzer-hooks >/dev/null &&
+  make -j"$jobs" -C libmp3lame >/dev/null && make -C libmp3lame install >/dev/null &&
+  make -C include install >/dev/null)
 
 echo "Windows libraries in $prefix:"
 ls "$prefix/lib"
