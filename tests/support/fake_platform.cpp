@@ -1,11 +1,10 @@
 #include "support/fake_platform.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "settings/saver_settings.h"
@@ -50,6 +49,15 @@ std::FILE* FakePlatform::OpenFile(const std::string& path, const char* mode) {
   std::string native = path;
   std::replace(native.begin(), native.end(), '\\', '/');
   return std::fopen(native.c_str(), mode);
+}
+
+SystemCdPlay FakePlatform::PlaySystemCd(int track) {
+  calls.push_back("PlaySystemCd " + std::to_string(track));
+  return systemCd;
+}
+
+void FakePlatform::StopSystemCd() {
+  calls.push_back("StopSystemCd");
 }
 
 InstallPathKey FakePlatform::ReadInstallPathKey() {
@@ -264,9 +272,20 @@ ScopedFakePlatform::~ScopedFakePlatform() {
 }
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "frostmote-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) std::abort();
-  path_ = pattern;
+  // create_directory reports a name that is already there, so parallel test processes never
+  // share a folder.
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  std::random_device seed;
+  std::mt19937_64 names(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = base / ("frostmote-test-" + std::to_string(names()));
+    std::error_code error;
+    if (std::filesystem::create_directory(candidate, error)) {
+      path_ = candidate.string();
+      return;
+    }
+  }
+  std::abort();
 }
 
 TempDir::~TempDir() {

@@ -130,6 +130,12 @@ class FakePlatform : public Platform {
   int audioRate = 0;
   std::vector<std::int16_t> PullAudio(int frames);
   bool AudioOpen() const { return audioFill_ != nullptr; }
+
+  // The system's own CD player (Windows): NotOffered leaves discs to the program. Calls are
+  // recorded as "PlaySystemCd <track>" and "StopSystemCd".
+  SystemCdPlay systemCd = SystemCdPlay::NotOffered;
+  SystemCdPlay PlaySystemCd(int track) override;
+  void StopSystemCd() override;
 };
 
 // Installs a fresh fake for one test and resets the process-wide run state and settings.

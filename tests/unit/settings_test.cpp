@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 
@@ -115,18 +116,28 @@ TEST_F(SettingsFile, MissingFileLeavesRecordUnchanged) {
   EXPECT_EQ(settings.mp3Path, "mine.mp3");
 }
 
+// Whether taking write permission from a folder stops this process creating files in it. Root
+// writes into read-only folders, and Windows ignores a folder's read-only attribute.
+bool ReadOnlyFolderStopsWriting() {
+#ifdef _WIN32
+  return false;
+#else
+  return geteuid() != 0;
+#endif
+}
+
 TEST_F(SettingsFile, FailedSaveKeepsThePreviousFile) {
-  if (geteuid() == 0) {
-    // Root writes into read-only folders; make the temporary's name a folder instead, which
-    // nobody can open as a file.
-    Write("previous");
-    std::filesystem::create_directories(File() + ".new");
+  namespace fs = std::filesystem;
+  Write("previous");
+  if (ReadOnlyFolderStopsWriting()) {
+    fs::permissions(dir.File("frostmote"), fs::perms::owner_write | fs::perms::group_write,
+                    fs::perm_options::remove);
   } else {
-    Write("previous");
-    chmod(dir.File("frostmote").c_str(), 0555);
+    // The temporary's name taken by a folder, which nobody can open as a file.
+    fs::create_directories(File() + ".new");
   }
   EXPECT_FALSE(SettingsStore::Save("", Defaulted("new.mp3")));
-  chmod(dir.File("frostmote").c_str(), 0755);
+  fs::permissions(dir.File("frostmote"), fs::perms::owner_write, fs::perm_options::add);
   EXPECT_EQ(ReadFileBytes(File()), "previous");
 }
 

@@ -167,8 +167,12 @@ TEST_F(SoundLibraryTest, FilesThatCannotBePlayedAreRefusedWithTheirCode) {
   testing::WriteFileBytes(dir_.File("empty.mp3"), "");
   EXPECT_EQ(open(dir_.File("empty.mp3")), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_BAD);
-  EXPECT_EQ(open(dir_.path()), nullptr);  // a folder opens, but cannot be read
-  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_BAD);
+  EXPECT_EQ(open(dir_.path()), nullptr);
+#ifdef _WIN32
+  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);  // Windows opens no folder as a file
+#else
+  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_BAD);  // a folder opens, but cannot be read
+#endif
 
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "This is a text file, not music. ";
@@ -317,11 +321,58 @@ TEST_F(SoundLibraryTest, StopCloseAndReopenReleaseEverything) {
 TEST_F(SoundLibraryTest, CdWithoutADriveIsRefusedAndSilent) {
   ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
   FSOUND_CD_SetDevice(dir_.File("no-such-drive").c_str());
+#ifdef _WIN32
+  // The Windows build reads no disc itself (the system plays them): a named drive is refused.
+  EXPECT_EQ(FSOUND_CD_Play(0, 1), 0);
+  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_PLAY);
+#else
   // A device that cannot be opened plays silence: the mix stays at zero and nothing hangs.
   EXPECT_EQ(FSOUND_CD_Play(0, 1), 1);
+#endif
   const auto out = Pull(nullptr, 4096);
   EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](std::int16_t s) { return s == 0; }));
   EXPECT_EQ(FSOUND_CD_Stop(0), 1);
+  FSOUND_CD_SetDevice(nullptr);
+}
+
+TEST_F(SoundLibraryTest, CdTheSystemPlaysBypassesTheMixAndStopsWithTheLibrary) {
+  fake_->systemCd = SystemCdPlay::Playing;
+  ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
+  EXPECT_EQ(FSOUND_CD_Play(0, 3), 1);
+  EXPECT_TRUE(fake_->Called("PlaySystemCd 3"));
+  const auto out = Pull(nullptr, 2048);
+  EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](std::int16_t s) { return s == 0; }));
+  EXPECT_EQ(FSOUND_CD_Stop(0), 1);
+  EXPECT_TRUE(fake_->Called("StopSystemCd"));
+
+  // A disc still playing when the library closes would go on after the program: it is stopped,
+  // once.
+  fake_->calls.clear();
+  EXPECT_EQ(FSOUND_CD_Play(0, 1), 1);
+  FSOUND_Close();
+  FSOUND_Close();
+  EXPECT_EQ(std::count(fake_->calls.begin(), fake_->calls.end(), "StopSystemCd"), 1);
+}
+
+TEST_F(SoundLibraryTest, CdTheSystemCannotPlayIsRefused) {
+  fake_->systemCd = SystemCdPlay::NoDrive;
+  ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
+  EXPECT_EQ(FSOUND_CD_Play(0, 0), 0);  // tracks count from 1; the system is not asked
+  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_INVALID_PARAM);
+  EXPECT_FALSE(fake_->Called("PlaySystemCd 0"));
+  EXPECT_EQ(FSOUND_CD_Play(0, 1), 0);
+  EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_PLAY);
+  fake_->calls.clear();
+  FSOUND_Close();
+  EXPECT_FALSE(fake_->Called("StopSystemCd"));  // nothing was playing
+}
+
+TEST_F(SoundLibraryTest, NamedCdDriveIsNeverHandedToTheSystem) {
+  fake_->systemCd = SystemCdPlay::Playing;
+  ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
+  FSOUND_CD_SetDevice(dir_.File("no-such-drive").c_str());
+  FSOUND_CD_Play(0, 1);
+  EXPECT_FALSE(fake_->Called("PlaySystemCd 1"));
   FSOUND_CD_SetDevice(nullptr);
 }
 
