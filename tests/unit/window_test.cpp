@@ -1,6 +1,8 @@
 // Opening and closing the window, display mode and GL context, against the fake platform.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "shell/scene_base.h"
 #include "support/fake_platform.h"
 #include "support/recording_scene.h"
@@ -112,6 +114,12 @@ struct StepFailure {
   const char* step;
   const char* text;
 };
+
+// The tests' names carry the step, not the record's bytes: its pointers move between builds
+// and, with address randomisation, between runs.
+void PrintTo(const StepFailure& failure, std::ostream* out) {
+  *out << failure.step;
+}
 
 class WindowStepFailure : public ::testing::TestWithParam<StepFailure> {};
 
