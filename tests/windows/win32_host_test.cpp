@@ -18,8 +18,8 @@ TEST(Win32Records, DisplayModeChangeNamesAllFourFieldsEvenWithoutFrequency) {
     EXPECT_EQ(mode.dmPelsHeight, 768u);
     EXPECT_EQ(mode.dmBitsPerPel, 32u);
     EXPECT_EQ(mode.dmDisplayFrequency, frequency);
-    EXPECT_EQ(mode.dmFields,
-              static_cast<DWORD>(DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY));
+    EXPECT_EQ(mode.dmFields, static_cast<DWORD>(DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT |
+                                                DM_DISPLAYFREQUENCY));
     EXPECT_EQ(mode.dmDriverExtra, 0);
   }
   // An index past the mode list gives -1 for everything; the system is left to refuse it.
