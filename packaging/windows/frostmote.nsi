@@ -68,6 +68,10 @@ Section "Frostmote"
   SetOutPath "$INSTDIR"
 
   WriteRegStr HKLM "${FROST_KEY}" "${FROST_VALUE}" "$INSTDIR"
+  ; The configuration dialog saves config.cfg into this folder, which under Program Files only
+  ; administrators may write: every user (the Users group, by its SID, the same in every
+  ; language) may change files here. Where the tool is missing the folder keeps its rights.
+  ExecWait '"$SYSDIR\icacls.exe" "$INSTDIR" /grant *S-1-5-32-545:(OI)(CI)M' $0
 
   WriteUninstaller "$INSTDIR\${FROST_UNINSTALLER}"
   WriteRegStr HKLM "${FROST_UNINSTALL_KEY}" "DisplayName" "Frostmote"
