@@ -165,5 +165,14 @@ TEST(Win32Settings, ConfigLivesInTheInstallationFolder) {
             "C:\\Program Files\\Frostmote\\config.cfg");
 }
 
+TEST(Win32CdPlayer, NoDriveIsSaidAndStoppingAfterwardsIsHarmless) {
+  // The test machines have no CD drive: the media control interface opens no "cdaudio".
+  MciCdPlayer player;
+  EXPECT_EQ(player.Play(1), SystemCdPlay::NoDrive);
+  player.Stop();
+  player.Stop();
+  EXPECT_EQ(player.Play(3), SystemCdPlay::NoDrive);
+}
+
 }  // namespace
 }  // namespace frost::win32
