@@ -7,7 +7,7 @@ wine_init wine_configure
 
 folder="$E2E_TMP/install"
 mkdir -p "$folder"
-set_install_value "$("$WINE" winepath -w "$folder" 2>/dev/null | tr -d '\r')"
+set_install_value "$folder"
 # Stored choices that differ from every default: CD, no dancing, FPS shown, no mode chosen,
 # and a path of someone's own.
 printf '\377\002\000\001\000\000C:\\Music\\winter.mp3' >"$folder/config.cfg"

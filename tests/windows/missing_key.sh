@@ -10,12 +10,8 @@ press "$(find_window "Fatal error")" Return
 expect_exit 0 20
 
 # The preview checks the key after its class: the same message, from inside the panel.
-"$WINE" "$PREVIEW_HOST" 152 112 30 >"$E2E_TMP/host" 2>/dev/null &
-track_pid $!
-for _ in $(seq 200); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
-host=$(tr -d '\r' <"$E2E_TMP/host")
-[ -n "$host" ] || fail "the preview host did not start"
-start_scr /p "$host"
+start_panel 152 112 30
+start_scr /p "$PANEL"
 expect_message "Fatal error" "Registry keys are missing\\nPlease reinstall"
 press "$(find_window "Fatal error")" Return
 expect_exit 0 20

@@ -4,7 +4,7 @@
 # whether to run in a window; a person answers Yes.
 . "$(dirname "$0")/wine_lib.sh"
 wine_init wine_no_sound_device
-set_install_value "$("$WINE" winepath -w "$FROST_DATA_DIR" 2>/dev/null | tr -d '\r')"
+set_install_value "$FROST_DATA_DIR"
 # ALSA's default device is one that cannot be opened, and PulseAudio has no server here.
 printf 'pcm.!default { type hw; card 99 }\n' >"$HOME/.asoundrc"
 

@@ -7,16 +7,10 @@
 # X window of the preview's size that belongs to no Wine top-level.
 . "$(dirname "$0")/wine_lib.sh"
 wine_init wine_preview
-set_install_value "$("$WINE" winepath -w "$FROST_DATA_DIR" 2>/dev/null | tr -d '\r')"
+set_install_value "$FROST_DATA_DIR"
 
-"$WINE" "$PREVIEW_HOST" 152 112 12 >"$E2E_TMP/host" 2>/dev/null &
-host_pid=$!
-track_pid $host_pid
-for _ in $(seq 200); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
-host=$(tr -d '\r' <"$E2E_TMP/host")
-[ -n "$host" ] || fail "the preview host did not start"
-log "the panel's window is $host"
-start_scr /p "$host"
+start_panel 152 112 12
+start_scr /p "$PANEL"
 sleep 5
 program_running || fail "the preview ended early"
 

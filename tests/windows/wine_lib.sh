@@ -64,10 +64,24 @@ start_scr() {
   log "started frostmote.scr $* (pid $PROGRAM_PID)"
 }
 
-# set_install_value FOLDER: writes the registry value the installer writes (FOLDER as Windows
-# sees it); delete_install_key removes the key.
+# start_panel WIDTH HEIGHT SECONDS: the display panel's stand-in, a window of that client size
+# that destroys itself after SECONDS; its handle, in decimal, is in $PANEL.
+start_panel() {
+  "$WINE" "$PREVIEW_HOST" "$1" "$2" "$3" >"$E2E_TMP/panel" 2>/dev/null &
+  track_pid $!
+  for _ in $(seq 200); do [ -s "$E2E_TMP/panel" ] && break; sleep 0.05; done
+  PANEL=$(tr -d '\r' <"$E2E_TMP/panel")
+  [ -n "$PANEL" ] || fail "the preview host did not start"
+  log "the panel's window is $PANEL"
+}
+
+# set_install_value FOLDER: writes the registry value the installer writes, naming FOLDER (a
+# path on this machine) as Windows sees it; delete_install_key removes the key.
 set_install_value() {
-  "$WINE" reg add 'HKLM\software\Torvane\ZADevor' /v path /t REG_SZ /d "$1" /f >/dev/null 2>&1 ||
+  local folder
+  folder=$("$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r')
+  [ -n "$folder" ] || fail "winepath cannot name $1"
+  "$WINE" reg add 'HKLM\software\Torvane\ZADevor' /v path /t REG_SZ /d "$folder" /f >/dev/null 2>&1 ||
     fail "could not write the registry value"
 }
 delete_install_key() {

@@ -105,10 +105,9 @@ InstallPathKey Win32Platform::ReadInstallPathKey() {
     std::vector<char> buffer(size + 1, '\0');
     if (RegQueryValueExA(key, kKeyValue, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
                          &size) == ERROR_SUCCESS) {
-      // The stored string may or may not carry its terminator.
-      result.value.assign(buffer.data(), std::min<std::size_t>(size, buffer.size() - 1));
-      result.value.resize(result.value.find('\0') == std::string::npos ? result.value.size()
-                                                                       : result.value.find('\0'));
+      // The stored string may or may not carry its terminator; the buffer holds one zero past
+      // the value either way, so it reads as a C string.
+      result.value = buffer.data();
     }
   }
   RegCloseKey(key);

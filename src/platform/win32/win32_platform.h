@@ -3,8 +3,6 @@
 // numbers; the window procedure hands every message to the core's own procedure.
 #pragma once
 
-#include <memory>
-
 #include "platform/platform.h"
 #include "platform/win32/mci_cd_player.h"
 #include "platform/win32/wave_out.h"
