@@ -9,7 +9,7 @@ packages=(
   libmpg123-dev libkissfft-dev libcdio-paranoia-dev libmp3lame-dev
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
-  libfreetype-dev fonts-dejavu-core libpng-dev
+  libfreetype-dev fonts-dejavu-core librsvg2-common libpng-dev
   xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
   dpkg-dev file man-db libxml2-utils xscreensaver

@@ -62,6 +62,10 @@ enum class MessageIcon { None, Error, Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// What a box that could not be shown at all answers: a question gets No, the answer that ends
+// the run, since nobody agreed to anything; the same on every host.
+MessageAnswer UnshownMessageAnswer(MessageButtons buttons);
+
 enum class EventKind {
   Size,         // client area resized: width, height
   KeyDown,      // key: virtual-key code (27 is Escape)
@@ -173,7 +177,8 @@ class Platform {
   virtual void ShowCursor(bool show) = 0;
   virtual bool GetCursorPos(int& x, int& y) = 0;
 
-  // Message boxes: modal; Return answers with the first (default) button.
+  // Message boxes: modal; Return answers with the default button (OK, or Yes). A box that
+  // cannot be shown answers UnshownMessageAnswer.
   virtual MessageAnswer MessageBox(WindowHandle owner, const std::string& text,
                                    const std::string& caption, MessageButtons buttons,
                                    MessageIcon icon) = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # /c <xid> makes the dialog a modal dialog of that window, /c alone of the window that has the
-# keyboard focus, and /c with an id that names no window still opens it, owned by nothing.
+# keyboard focus, and /c with an id that names no window still opens it, owned by nothing. Its
+# message boxes belong to it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 FROSTMOTE=${1:-}
@@ -27,6 +28,15 @@ expect_owner() {
 
 open_config_dialog /c "$owner"
 expect_owner "$owner"
+# The hidden question belongs to the dialog in turn, and wants an answer.
+click_control "$DIALOG" "$CONFIG_TABLE" 1022
+box=$(wait_for_window "Did you know?" 10) || fail "no question from the hot spot"
+expect_message_box "$box" "$DIALOG" dialog
+expect_answer_required "$box"
+press "$box" alt+n
+box=$(wait_for_window "Now you know..." 10) || fail "No did not give its answer"
+press "$box" Return
+wait_for_no_window "Now you know..." 5 || fail "the answer stayed on screen"
 click_control "$DIALOG" "$CONFIG_TABLE" 1004
 expect_exit 0 10
 

@@ -41,10 +41,12 @@ deb="$E2E_TMP/package/frostmote_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$E2E_TMP/package")"
 log "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
-# Found by dpkg-shlibdeps, not written by hand: every library the program links to.
+# Every library the program links to, found by dpkg-shlibdeps, and the font and icon loader
+# that the dialogs need beside them.
 depends=$(dpkg-deb -f "$deb" Depends)
 log "Depends: $depends"
-for library in libsdl2-2.0-0 libgtk-3-0 libmpg123-0 libjpeg62-turbo libc6; do
+for library in libsdl2-2.0-0 libgtk-3-0 libmpg123-0 libjpeg62-turbo libc6 fonts-dejavu-core \
+  librsvg2-common; do
   grep -q "\\b$library\\b" <<<"$depends" || fail "Depends lacks $library"
 done
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "the package is not for amd64"

@@ -207,35 +207,39 @@ window_geometry() {
     END { if (w != "") printf "%sx%s+%s+%s\n", w, h, x, y }'
 }
 
-# message_box_buttons WINDOW: the centres of an SDL message box's buttons, left to right, one
-# "X Y" a line in root coordinates. SDL paints its boxes in a fixed scheme: the buttons are the
-# only areas in its button face and border colours, and the rows with the most of those run
-# through every button clear of the labels.
-message_box_buttons() {
-  local geometry shot
-  geometry=$(window_geometry "$1") || return 1
-  shot=$(screenshot "message_box_$1") || return 1
-  local origin=${geometry#*+}
-  convert "$shot" -crop "$geometry" +repage -alpha off -depth 8 txt:- 2>/dev/null |
-    awk -v ox="${origin%%+*}" -v oy="${origin##*+}" '
-      /#696663|#8C8781/ { split($1, p, "[,:]"); hit[p[2], p[1]] = 1; count[p[2]]++
-                          if (p[1] > width) width = p[1]; if (p[2] > height) height = p[2] }
-      END {
-        for (y in count) if (count[y] > best) best = count[y]
-        if (best < 20) exit 1
-        first = -1
-        for (y = 0; y <= height; ++y) {
-          if (count[y] == best) { if (first < 0) first = y; last = y }
-          else if (first >= 0) break
-        }
-        row = int((first + last) / 2)
-        for (x = 0; x <= width + 1; ++x) {
-          if ((row, x) in hit) { if (start == "") start = x; continue }
-          if (start != "" && x - start >= 10)
-            printf "%d %d\n", ox + int((start + x - 1) / 2), oy + row
-          start = ""
-        }
-      }'
+# expect_message_box WINDOW [OWNER [DIALOG]]: the box is the desktop toolkit's (GTK gives its
+# windows the program's class, capitalised; SDL's fallback box has no class) and a dialog; with
+# OWNER, transient for that window. The saver's own boxes stay above every other window, ours in
+# full screen included; those of a dialog (DIALOG given) stay with their dialog.
+expect_message_box() {
+  local box=$1 owner=${2:-} property
+  property=$(xprop -id "$box" WM_CLASS 2>/dev/null)
+  case $property in *'"frostmote", "Frostmote"'*) ;; *) fail "box $box is not a GTK dialog: $property" ;; esac
+  xprop -id "$box" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
+    fail "box $box is not a dialog window"
+  if [ -z "${3:-}" ]; then
+    xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "box $box is not kept above"
+  fi
+  [ -z "$owner" ] && return 0
+  property=$(xprop -id "$box" WM_TRANSIENT_FOR)
+  case $property in *"$(printf '0x%x' "$owner")") ;; *) fail "box $box is not owned by $owner: $property" ;; esac
+}
+
+# expect_answer_required WINDOW: a Yes/No box, as on Windows, has no close box (the Motif hints'
+# functions lack MWM_FUNC_CLOSE, 0x20, beside MWM_FUNC_ALL, 1), and neither Escape nor the
+# window manager's close request take it away.
+expect_answer_required() {
+  local box=$1 hints
+  hints=$(xprop -id "$box" _MOTIF_WM_HINTS)
+  case $hints in *" = 0x1, 0x21,"* | *" = 0x3, 0x21,"*) ;; *) fail "box $box may be closed: $hints" ;; esac
+  press "$box" Escape
+  sleep 0.5
+  xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' || fail "Escape closed box $box"
+  "$E2E_X_CLIENT" close "$box" || fail "could not send the close request"
+  sleep 0.5
+  xwininfo -id "$box" 2>/dev/null | grep -q 'Map State: IsViewable' ||
+    fail "the close request closed box $box"
+  program_running || fail "the program ended while box $box waited for an answer"
 }
 
 # host_window TITLE W H: a green window of another program at (100, 100), like a settings

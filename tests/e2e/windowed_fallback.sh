@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Full screen where no display mode qualifies (Xvfb's only mode has no refresh rate): the
-# program offers a window instead; Yes, the default, gives an 800x600 window that draws frame
+# program offers a window instead, in a box that wants an answer; Yes, the default, gives an 800x600 window that draws frame
 # after frame, ignores every key but Escape and all mouse input, and ends with code 1 on Escape.
 source "$(dirname "$0")/lib.sh"
 FROSTMOTE=${1:-}
@@ -11,6 +11,8 @@ start_program /s
 box=$(wait_for_window "Pendrel" 15) || fail "no question about the unsupported mode"
 find_window "ZIRavar" >/dev/null && fail "the saver window opened before the question was answered"
 screenshot "mode_question" >/dev/null
+expect_message_box "$box"
+expect_answer_required "$box"
 
 # Return takes the default button, which must be Yes.
 press "$box" Return

@@ -214,6 +214,7 @@ MessageAnswer FakePlatform::MessageBox(WindowHandle owner, const std::string& te
                                        MessageIcon icon) {
   calls.push_back("MessageBox " + text);
   messages.push_back({owner, text, caption, buttons, icon});
+  if (!messageBoxesShow) return UnshownMessageAnswer(buttons);
   if (!answers.empty()) {
     const MessageAnswer answer = answers.front();
     answers.pop_front();

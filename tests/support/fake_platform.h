@@ -45,6 +45,7 @@ class FakePlatform : public Platform {
   bool acceptModeChange = true;
   std::deque<WindowEvent> events;
   std::deque<MessageAnswer> answers;  // next message-box answers; Ok/Yes when empty
+  bool messageBoxesShow = true;       // false: boxes answer as a host's that cannot show them
   bool swapIntervalWorks = true;
   // Steps that fail, by name: "RegisterWindowClass", "CreateWindow", "GetDeviceContext",
   // "ChoosePixelFormat", "SetPixelFormat", "CreateContext", "MakeCurrent", "ReleaseCurrent",

@@ -108,6 +108,16 @@ TEST_F(WindowTest, RefusedModeNoClosesTheProgram) {
   EXPECT_EQ(os->messages[1].caption, "ERROR");
   EXPECT_EQ(os->messages[1].icon, MessageIcon::Error);
   EXPECT_FALSE(os->Called("CreateWindow"));
+
+  // A question no box could show was answered by nobody: on every host the run ends as on No.
+  RecordingScene unseen;
+  os->messages.clear();
+  os->calls.clear();
+  os->messageBoxesShow = false;
+  EXPECT_FALSE(unseen.OpenWindow());
+  ASSERT_EQ(os->messages.size(), 2u);
+  EXPECT_EQ(os->messages[1].text, "Program Will Now Close.");
+  EXPECT_FALSE(os->Called("CreateWindow"));
 }
 
 struct StepFailure {

@@ -20,9 +20,11 @@ for tool in xdotool xwininfo xdpyinfo import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (xdotool, x11-utils, imagemagick)" >&2; exit 1; }
 done
 
+# Only the server's built-in fonts, as on a desktop without X core fonts (Debian's xfonts-base):
+# nothing of ours may depend on them.
 # -displayfd picks a free display number and writes it once the server accepts clients. The
 # output goes to a file: CTest waits for every holder of its pipes, and the server outlives us.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -wr \
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -wr -fp built-ins \
   3>"$state/displayfd" </dev/null >"$state/xvfb.log" 2>&1 &
 pid=$!
 echo "$pid" >"$state/xvfb.pid"

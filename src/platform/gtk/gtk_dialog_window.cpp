@@ -359,7 +359,9 @@ int GtkDialogWindow::ComboSelection(int id) {
 
 MessageAnswer GtkDialogWindow::MessageBox(const std::string& text, const std::string& caption,
                                           MessageButtons buttons, MessageIcon icon) {
-  return ShowGtkMessageBox(GTK_WINDOW(window_), text, caption, buttons, icon);
+  MessageBoxOwner owner;
+  owner.window = GTK_WINDOW(window_);
+  return ShowGtkMessageBox(owner, text, caption, buttons, icon);
 }
 
 std::optional<std::string> GtkDialogWindow::OpenFile(const FileOpenRequest& request) {

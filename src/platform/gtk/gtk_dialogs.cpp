@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/gtk/gtk_dialog_window.h"
+#include "platform/gtk/gtk_message_box.h"
 #include "platform/gtk/gtk_session.h"
 
 namespace frost::linux_host {
@@ -37,6 +38,16 @@ int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
   }
   EndOnTerminationSignals();
   return GtkDialogWindow::RunTemplate(id, proc, nullptr, parent);
+}
+
+bool ShowMessageBoxWithGtk(WindowHandle owner, const std::string& text, const std::string& caption,
+                           MessageButtons buttons, MessageIcon icon, MessageAnswer& answer) {
+  if (!EnsureGtk()) return false;
+  MessageBoxOwner boxOwner;
+  boxOwner.xWindow = owner;
+  boxOwner.keepAbove = true;
+  answer = ShowGtkMessageBox(boxOwner, text, caption, buttons, icon);
+  return true;
 }
 
 void OpenWebAddressWithGtk(const std::string& address) {

@@ -13,6 +13,11 @@ namespace frost::linux_host {
 // broken; the reason goes to stderr, as there is no window to show it in.
 int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc);
 
+// Shows a message box of the saver's own, above every window of ours and transient for the X
+// window `owner` (0: none); false when GTK cannot open the display.
+bool ShowMessageBoxWithGtk(WindowHandle owner, const std::string& text, const std::string& caption,
+                           MessageButtons buttons, MessageIcon icon, MessageAnswer& answer);
+
 // Hands the address to the desktop's handler for it; failures are not reported.
 void OpenWebAddressWithGtk(const std::string& address);
 

@@ -1,5 +1,9 @@
 #include "platform/gtk/gtk_message_box.h"
 
+#include <gdk/gdkx.h>
+// Xlib's None would shadow MessageIcon::None.
+#undef None
+
 namespace frost::linux_host {
 namespace {
 
@@ -19,21 +23,75 @@ GtkMessageType MessageType(MessageIcon icon) {
   return GTK_MESSAGE_OTHER;
 }
 
+const char* IconName(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error:
+      return "dialog-error";
+    case MessageIcon::Exclamation:
+      return "dialog-warning";
+    case MessageIcon::Information:
+      return "dialog-information";
+    case MessageIcon::Question:
+      return "dialog-question";
+    case MessageIcon::None:
+      break;
+  }
+  return nullptr;
+}
+
+// Current GTK leaves the message type's picture out; the box shows it as the system's own
+// boxes do, since the picture tells an error from a question at a glance.
+void ShowIcon(GtkWidget* box, MessageIcon icon) {
+  const char* name = IconName(icon);
+  if (name == nullptr) return;
+  GtkWidget* image = gtk_image_new_from_icon_name(name, GTK_ICON_SIZE_DIALOG);
+  gtk_widget_set_valign(image, GTK_ALIGN_START);
+  gtk_widget_show(image);
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gtk_message_dialog_set_image(GTK_MESSAGE_DIALOG(box), image);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+// An X window GTK did not make: only the window manager can be told that the box is its
+// transient. An id that names no window leaves the box without an owner.
+GdkWindow* PointAtOwner(GtkWidget* box, WindowHandle xWindow) {
+  gtk_widget_realize(box);
+  GdkDisplay* display = gtk_widget_get_display(box);
+  if (!GDK_IS_X11_DISPLAY(display)) return nullptr;
+  GdkWindow* owner = gdk_x11_window_foreign_new_for_display(display, xWindow);
+  if (owner != nullptr) gdk_window_set_transient_for(gtk_widget_get_window(box), owner);
+  return owner;
+}
+
 }  // namespace
 
-MessageAnswer ShowGtkMessageBox(GtkWindow* owner, const std::string& text,
+MessageAnswer ShowGtkMessageBox(const MessageBoxOwner& owner, const std::string& text,
                                 const std::string& caption, MessageButtons buttons,
                                 MessageIcon icon) {
   const bool yesNo = buttons == MessageButtons::YesNo;
   GtkWidget* box =
-      gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, MessageType(icon),
+      gtk_message_dialog_new(owner.window, GTK_DIALOG_MODAL, MessageType(icon),
                              yesNo ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s", text.c_str());
   gtk_window_set_title(GTK_WINDOW(box), caption.c_str());
-  gtk_window_set_position(GTK_WINDOW(box),
-                          owner != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
+  ShowIcon(box, icon);
+  gtk_window_set_position(
+      GTK_WINDOW(box), owner.window != nullptr ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);
   gtk_dialog_set_default_response(GTK_DIALOG(box), yesNo ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
-  const gint response = gtk_dialog_run(GTK_DIALOG(box));
+  if (yesNo) gtk_window_set_deletable(GTK_WINDOW(box), FALSE);
+  if (owner.keepAbove) gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
+  GdkWindow* foreign =
+      owner.window == nullptr && owner.xWindow != 0 ? PointAtOwner(box, owner.xWindow) : nullptr;
+
+  // Escape and the window manager's close request both end a run with the delete response,
+  // and leave the box on screen to wait on. A box destroyed from outside answers No.
+  gint response = GTK_RESPONSE_NONE;
+  do {
+    response = gtk_dialog_run(GTK_DIALOG(box));
+  } while (yesNo && response == GTK_RESPONSE_DELETE_EVENT);
   gtk_widget_destroy(box);
+  if (foreign != nullptr) g_object_unref(foreign);
+  // Let the window system see the box go before the caller opens or closes windows of its own.
+  while (gtk_events_pending()) gtk_main_iteration();
   if (!yesNo) return MessageAnswer::Ok;
   return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
 }

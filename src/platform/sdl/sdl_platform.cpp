@@ -416,6 +416,20 @@ bool SdlPlatform::GetCursorPos(int& x, int& y) {
 MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& text,
                                       const std::string& caption, MessageButtons buttons,
                                       MessageIcon icon) {
+  // A box without an owner still belongs above a window of ours.
+  const WindowHandle xOwner = owner != 0 ? owner : handle_;
+  MessageAnswer answer = UnshownMessageAnswer(buttons);
+  if (ShowMessageBoxWithGtk(xOwner, text, caption, buttons, icon, answer)) return answer;
+  // GTK could not open the display; SDL's own box draws with the X server's core fonts, which
+  // a desktop may lack.
+  if (ShowSdlMessageBox(owner, text, caption, buttons, icon, answer)) return answer;
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  return UnshownMessageAnswer(buttons);
+}
+
+bool SdlPlatform::ShowSdlMessageBox(WindowHandle owner, const std::string& text,
+                                    const std::string& caption, MessageButtons buttons,
+                                    MessageIcon icon, MessageAnswer& answer) {
   Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
   switch (icon) {
     case MessageIcon::Error:
@@ -431,13 +445,10 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
       break;
   }
   std::vector<SDL_MessageBoxButtonData> buttonData;
-  MessageAnswer fallback = MessageAnswer::Ok;
   if (buttons == MessageButtons::YesNo) {
     buttonData.push_back(
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(MessageAnswer::Yes), "Yes"});
-    buttonData.push_back(
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, static_cast<int>(MessageAnswer::No), "No"});
-    fallback = MessageAnswer::Yes;
+    buttonData.push_back({0, static_cast<int>(MessageAnswer::No), "No"});
   } else {
     buttonData.push_back(
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
@@ -453,12 +464,12 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
   data.numbuttons = static_cast<int>(buttonData.size());
   data.buttons = buttonData.data();
   int pressed = -1;
-  if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0) {
-    // No display to show it on: say it on the terminal and take the default answer.
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return fallback;
-  }
-  return static_cast<MessageAnswer>(pressed);
+  // SDL gives -1 for a box closed without a button; a question asks again until answered.
+  do {
+    if (SDL_ShowMessageBox(&data, &pressed) != 0) return false;
+  } while (pressed < 0 && buttons == MessageButtons::YesNo);
+  answer = pressed < 0 ? MessageAnswer::Ok : static_cast<MessageAnswer>(pressed);
+  return true;
 }
 
 // The dialogs are GTK's: SDL has no dialogs beyond message boxes.

@@ -66,6 +66,8 @@ UINT MessageBoxStyle(MessageButtons buttons, MessageIcon icon) {
 }
 
 MessageAnswer MessageBoxAnswer(MessageButtons buttons, int result) {
+  // 0: the system could not show the box.
+  if (result == 0) return UnshownMessageAnswer(buttons);
   if (buttons == MessageButtons::YesNo) {
     return result == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
   }
