@@ -24,6 +24,9 @@ fi
 cache=${FRESH_CACHE:-/var/cache/frostmote-fresh}
 base="$cache/bookworm-minbase.tar"
 mkdir -p "$cache/archives/partial"
+# One run at a time per cache: two package managers must not share one download folder.
+exec 9>"$cache/lock"
+flock 9
 
 # The same package sources as this machine where it has them, so that a fresh machine and
 # this one see the same archive.

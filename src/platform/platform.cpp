@@ -9,10 +9,6 @@ Platform& Os() {
   return g_installed != nullptr ? *g_installed : DefaultPlatform();
 }
 
-MessageAnswer UnshownMessageAnswer(MessageButtons buttons) {
-  return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-}
-
 Platform* SetPlatform(Platform* platform) {
   Platform* previous = g_installed;
   g_installed = platform;

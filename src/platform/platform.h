@@ -64,7 +64,9 @@ enum class MessageAnswer { Ok, Yes, No };
 
 // What a box that could not be shown at all answers: a question gets No, the answer that ends
 // the run, since nobody agreed to anything; the same on every host.
-MessageAnswer UnshownMessageAnswer(MessageButtons buttons);
+inline MessageAnswer UnshownMessageAnswer(MessageButtons buttons) {
+  return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
 
 enum class EventKind {
   Size,         // client area resized: width, height
