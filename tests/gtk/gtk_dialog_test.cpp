@@ -1,6 +1,6 @@
 // The GTK dialogs on the shared test X server: controls placed from the templates' dialog
 // units, the keyboard behaving as the procedures expect, only the user's own clicks reaching
-// the procedure, the pictures, and the modal loop.
+// the procedure, the pictures, and the modal loop; and the message boxes.
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
@@ -10,6 +10,7 @@
 #include "platform/dialog_units.h"
 #include "platform/gtk/gtk_controls.h"
 #include "platform/gtk/gtk_dialog_window.h"
+#include "platform/gtk/gtk_message_box.h"
 #include "platform/gtk/gtk_session.h"
 #include "settings/about_dialog.h"
 #include "settings/config_dialog.h"
@@ -280,6 +281,53 @@ TEST_F(GtkDialogTest, DialogEndedWhileStartingNeverAppears) {
   GtkDialogWindow window(data, EndAtOnce, nullptr, 0);
   EXPECT_EQ(window.Run(), 3);
   EXPECT_FALSE(gtk_widget_get_mapped(GTK_WIDGET(window.Window())));
+}
+
+// What a message box shows: caption, text, icon and buttons as asked, Yes the default.
+TEST(GtkMessageBox, ShowsItsWordsItsIconAndItsButtons) {
+  ASSERT_TRUE(EnsureGtk()) << "no X display";
+  struct Shown {
+    std::string title, text, icon;
+    bool yesIsDefault = false, hasOk = true;
+  } shown;
+  g_timeout_add(
+      100,
+      [](gpointer self) -> gboolean {
+        auto* seen = static_cast<Shown*>(self);
+        GList* windows = gtk_window_list_toplevels();
+        GtkWidget* box = nullptr;
+        for (GList* item = windows; item != nullptr; item = item->next) {
+          if (GTK_IS_MESSAGE_DIALOG(item->data)) box = GTK_WIDGET(item->data);
+        }
+        g_list_free(windows);
+        if (box == nullptr || !gtk_widget_get_mapped(box)) return G_SOURCE_CONTINUE;
+        GtkDialog* dialog = GTK_DIALOG(box);
+        seen->title = gtk_window_get_title(GTK_WINDOW(box));
+        gchar* text = nullptr;
+        g_object_get(box, "text", &text, nullptr);
+        seen->text = text;
+        g_free(text);
+        G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+        GtkWidget* image = gtk_message_dialog_get_image(GTK_MESSAGE_DIALOG(box));
+        G_GNUC_END_IGNORE_DEPRECATIONS
+        const gchar* icon = nullptr;
+        if (GTK_IS_IMAGE(image)) gtk_image_get_icon_name(GTK_IMAGE(image), &icon, nullptr);
+        seen->icon = icon != nullptr ? icon : "";
+        seen->yesIsDefault = gtk_window_get_default_widget(GTK_WINDOW(box)) ==
+                             gtk_dialog_get_widget_for_response(dialog, GTK_RESPONSE_YES);
+        seen->hasOk = gtk_dialog_get_widget_for_response(dialog, GTK_RESPONSE_OK) != nullptr;
+        gtk_button_clicked(GTK_BUTTON(gtk_dialog_get_widget_for_response(dialog, GTK_RESPONSE_NO)));
+        return G_SOURCE_REMOVE;
+      },
+      &shown);
+  EXPECT_EQ(ShowGtkMessageBox({}, "Use Windowed\nMode Instead?", "Pendrel", MessageButtons::YesNo,
+                              MessageIcon::Exclamation),
+            MessageAnswer::No);
+  EXPECT_EQ(shown.title, "Pendrel");
+  EXPECT_EQ(shown.text, "Use Windowed\nMode Instead?");
+  EXPECT_EQ(shown.icon, "dialog-warning");
+  EXPECT_TRUE(shown.yesIsDefault);
+  EXPECT_FALSE(shown.hasOk);
 }
 
 TEST(GtkFileFilter, PatternIgnoresCase) {
