@@ -20,6 +20,21 @@ void BuildMipmaps(GLenum target, GLint components, GLint width, GLint height, GL
   gluBuild2DMipmaps(target, components, width, height, format, GL_UNSIGNED_BYTE, pixels);
 }
 
+// Our pictures' rows are tightly packed; the caller's alignment comes back afterwards.
+class TightRows {
+ public:
+  TightRows() {
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previous_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  }
+  ~TightRows() { glPixelStorei(GL_UNPACK_ALIGNMENT, previous_); }
+  TightRows(const TightRows&) = delete;
+  TightRows& operator=(const TightRows&) = delete;
+
+ private:
+  GLint previous_ = 4;
+};
+
 }  // namespace
 
 std::uint32_t Texture::Generate(unsigned target) {
@@ -72,15 +87,11 @@ bool Texture::LoadJpeg(const char* fileName) {
   }
   // A grey picture becomes a luminance texture: grey in every colour channel.
   const bool grey = image.bitsPerPixel == 8;
-  const GLint previousAlignment = [] {
-    GLint alignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    return alignment;
-  }();
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows are tightly packed
-  BuildMipmaps(GL_TEXTURE_2D, grey ? GL_LUMINANCE : 3, image.width, image.height,
-               grey ? GL_LUMINANCE : GL_RGB, image.pixels.get());
-  glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+  {
+    const TightRows rows;
+    BuildMipmaps(GL_TEXTURE_2D, grey ? GL_LUMINANCE : 3, image.width, image.height,
+                 grey ? GL_LUMINANCE : GL_RGB, image.pixels.get());
+  }
   width_ = image.width;
   height_ = image.height;
   return true;
@@ -98,12 +109,9 @@ bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const 
   const char* faces[6] = {f1, f2, f3, f4, f5, f6};
   for (unsigned face = 0; face < 6; ++face) {
     JpegImage image;
-    if (faces[face] == nullptr || !image.Load(faces[face])) {
-      // What is bound is the cube map; the placeholder goes to the bound 2D texture, as the
-      // single-picture loader does.
-      MakePlaceholder();
-      return false;
-    }
+    // The cube map stays without its picture. No placeholder: the only 2D texture bound here
+    // is somebody else's (the font's, during start-up).
+    if (faces[face] == nullptr || !image.Load(faces[face])) return false;
     // Cube faces take three channels; a grey face is spread to grey RGB.
     std::unique_ptr<std::uint8_t[]> rgb;
     const std::uint8_t* pixels = image.pixels.get();
@@ -116,12 +124,9 @@ bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const 
       }
       pixels = rgb.get();
     }
-    GLint previousAlignment = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const TightRows rows;
     BuildMipmaps(static_cast<GLenum>(GL_TEXTURE_CUBE_MAP_POSITIVE_X_ARB + face), 3, image.width,
                  image.height, GL_RGB, pixels);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   }
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_GENERATE_MIPMAP_SGIS, 1);
   return true;
@@ -129,11 +134,8 @@ bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const 
 
 void Texture::MakePlaceholder() {
   static const std::uint8_t kChecker[4] = {0x00, 0xFF, 0xFF, 0x00};
-  GLint previousAlignment = 4;
-  glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  const TightRows rows;
   BuildMipmaps(GL_TEXTURE_2D, 1, 2, 2, GL_LUMINANCE, kChecker);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   width_ = 2;
   height_ = 2;
 }

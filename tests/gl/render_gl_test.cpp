@@ -399,10 +399,14 @@ TEST_F(RenderGl, CubeMapSamplesEachFaceAlongItsAxis) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glDisable(GL_TEXTURE_CUBE_MAP_ARB);
 
-  // A missing face stops the load.
+  // A missing face stops the load, and the 2D texture bound beside it (at start-up, the font)
+  // keeps its picture.
+  Texture bystander;
+  ASSERT_TRUE(bystander.LoadJpeg(files[0].c_str()));
   Texture broken;
   EXPECT_FALSE(broken.LoadCubeMap(files[0].c_str(), "missing.jpg", files[2].c_str(),
                                   files[3].c_str(), files[4].c_str(), files[5].c_str()));
+  EXPECT_EQ(LevelParameter(GL_TEXTURE_WIDTH), 16);
 }
 
 TEST_F(RenderGl, FadeOverlayCoversTheFrameWithFallingAlpha) {

@@ -6,6 +6,8 @@
 
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_records.h"
+// After windows.h, whose types it uses.
+#include <commdlg.h>
 
 namespace frost::win32 {
 namespace {
@@ -64,6 +66,15 @@ TEST(Win32Records, MessageBoxStylesAndAnswers) {
   // A box that could not be shown (0) is no Yes.
   EXPECT_EQ(MessageBoxAnswer(MessageButtons::YesNo, 0), MessageAnswer::No);
   EXPECT_EQ(MessageBoxAnswer(MessageButtons::Ok, IDOK), MessageAnswer::Ok);
+}
+
+TEST(Win32Records, FileDialogAndWebAddressRequests) {
+  FileOpenRequest request;
+  EXPECT_EQ(OpenFileFlags(request), static_cast<DWORD>(OFN_FILEMUSTEXIST));
+  request.fileMustExist = false;
+  EXPECT_EQ(OpenFileFlags(request), 0u);
+  EXPECT_EQ(WebAddressShellRequest().verb, nullptr);
+  EXPECT_EQ(WebAddressShellRequest().show, SW_SHOWNORMAL);
 }
 
 TEST(Win32Records, MessagesBecomeTheSaversEvents) {

@@ -201,8 +201,7 @@ std::optional<std::string> Win32DialogView::OpenFile(const FileOpenRequest& requ
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = request.title.c_str();
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (request.fileMustExist) dialog.Flags |= OFN_FILEMUSTEXIST;
+  dialog.Flags = OpenFileFlags(request);
   if (!GetOpenFileNameA(&dialog)) return std::nullopt;
   return std::string(path.data());
 }
@@ -230,7 +229,8 @@ int RunResourceDialog(HINSTANCE instance, DialogTemplate id, HWND parent, Dialog
 }
 
 void OpenWebAddress(const std::string& address) {
-  ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  const ShellOpenRequest request = WebAddressShellRequest();
+  ShellExecuteA(nullptr, request.verb, address.c_str(), nullptr, nullptr, request.show);
 }
 
 }  // namespace frost::win32

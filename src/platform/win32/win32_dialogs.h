@@ -15,7 +15,7 @@ namespace frost::win32 {
 // when the dialog could not be shown.
 int RunResourceDialog(HINSTANCE instance, DialogTemplate id, HWND parent, DialogProc proc);
 
-// Hands the address to the shell (ShellExecuteA "open"); the result is not reported.
+// Hands the address to the shell (ShellExecuteA with the default verb); the result is not reported.
 void OpenWebAddress(const std::string& address);
 
 }  // namespace frost::win32

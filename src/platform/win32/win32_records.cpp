@@ -1,5 +1,7 @@
 #include "platform/win32/win32_records.h"
 
+#include <commdlg.h>
+
 namespace frost::win32 {
 namespace {
 
@@ -63,6 +65,14 @@ UINT MessageBoxStyle(MessageButtons buttons, MessageIcon icon) {
       break;
   }
   return style;
+}
+
+DWORD OpenFileFlags(const FileOpenRequest& request) {
+  return request.fileMustExist ? static_cast<DWORD>(OFN_FILEMUSTEXIST) : 0;
+}
+
+ShellOpenRequest WebAddressShellRequest() {
+  return {nullptr, SW_SHOWNORMAL};
 }
 
 MessageAnswer MessageBoxAnswer(MessageButtons buttons, int result) {

@@ -3,6 +3,7 @@
 // checked field by field.
 #pragma once
 
+#include "platform/dialog_view.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_lean.h"
 
@@ -21,6 +22,17 @@ PIXELFORMATDESCRIPTOR PixelFormatDescriptorFor(const PixelFormatRequest& request
 
 UINT MessageBoxStyle(MessageButtons buttons, MessageIcon icon);
 MessageAnswer MessageBoxAnswer(MessageButtons buttons, int result);
+
+// The file dialog's flags: the file must exist, where the request says so, and nothing else.
+DWORD OpenFileFlags(const FileOpenRequest& request);
+
+// How a web address goes to the shell: the default verb of its kind (a null verb), shown, as a
+// browser started hidden may never appear.
+struct ShellOpenRequest {
+  const char* verb;
+  INT show;
+};
+ShellOpenRequest WebAddressShellRequest();
 
 // The seam's event for a window message, or an event of kind Other for one the saver has no
 // use for.
