@@ -46,6 +46,10 @@ struct FileOpenRequest {
   bool fileMustExist = true;
 };
 
+// How the host's controls hand over text: UTF-8 (GTK), or the system's one-byte code page
+// (Windows' ANSI calls), where every byte is a whole character.
+enum class TextEncoding { Utf8, SingleByte };
+
 class DialogView {
  public:
   virtual ~DialogView() = default;
@@ -57,6 +61,7 @@ class DialogView {
   virtual bool IsEnabled(int id) = 0;
   virtual void SetText(int id, const std::string& text) = 0;
   virtual std::string Text(int id) = 0;
+  virtual TextEncoding Encoding() const = 0;
 
   // Combo boxes keep their entries in the order they were added.
   virtual void AddComboEntry(int id, const std::string& text) = 0;

@@ -89,7 +89,7 @@ void OnOk(DialogView& dialog) {
   if (dialog.IsChecked(kCdRadio)) source += static_cast<int>(AudioSource::AudioCd);
   if (dialog.IsChecked(kNoSoundRadio)) source += static_cast<int>(AudioSource::NoSound);
   g_settings.audioSource = static_cast<std::uint8_t>(source);
-  g_settings.mp3Path = CutTypedPath(dialog.Text(kPathEdit));
+  g_settings.mp3Path = CutTypedPath(dialog.Text(kPathEdit), dialog.Encoding());
   if (!SettingsStore::Save(g_installPath, g_settings)) {
     dialog.MessageBox(ConfigTexts::kSaveFailed, ConfigTexts::kErrorCaption, MessageButtons::Ok,
                       MessageIcon::Error);
@@ -155,12 +155,15 @@ void OnCommand(DialogView& dialog, int id) {
 
 }  // namespace
 
-std::string CutTypedPath(std::string text) {
+std::string CutTypedPath(std::string text, TextEncoding encoding) {
   if (text.size() <= kMaxTypedPathBytes) return text;
   std::size_t end = kMaxTypedPathBytes;
-  // text[end] is the first byte dropped; while it continues a character, that character
-  // started earlier and goes too.
-  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) --end;
+  // In UTF-8, text[end] is the first byte dropped; while it continues a character, that
+  // character started earlier and goes too. A single-byte code page has nothing to continue.
+  while (encoding == TextEncoding::Utf8 && end > 0 &&
+         (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) {
+    --end;
+  }
   text.resize(end);
   return text;
 }

@@ -49,9 +49,9 @@ inline constexpr std::size_t kMaxTypedPathBytes = 1999;
 // most the first 255 modes, so that every entry the user can pick is stored as itself.
 inline constexpr int kMaxListedModes = 255;
 
-// The path as OK stores it: at most kMaxTypedPathBytes, never cutting a UTF-8 sequence apart
-// (the text is shown again in the dialog, which needs whole characters).
-std::string CutTypedPath(std::string text);
+// The path as OK stores it: at most kMaxTypedPathBytes, never cutting a character of the host's
+// encoding apart (the text is shown again in the dialog, which needs whole characters).
+std::string CutTypedPath(std::string text, TextEncoding encoding);
 
 // Handles InitDialog (returns false: the focus stays on OK), Command (returns true) and Close
 // (returns true); false for every other message.

@@ -84,7 +84,7 @@ bool SceneBase::OpenChildWindow(WindowHandle parent) {
   WindowRequest request;
   request.style = WindowStyle::Child;
   request.parent = parent;
-  request.title = title;
+  request.title = "OpenGL";  // named for its class, not for the saver
   request.width = width;
   request.height = height;
   request.pixelFormat = PixelFormat();

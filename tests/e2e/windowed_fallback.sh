@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Full screen where no display mode qualifies (Xvfb's only mode has no refresh rate): the
-# program offers a window instead, in a box that wants an answer; Yes, the default, gives an 800x600 window that draws frame
-# after frame, ignores every key but Escape and all mouse input, and ends with code 1 on Escape.
+# program offers a window instead, in a box that wants an answer; Yes, the default, gives an
+# 800x600 window that draws frame after frame, ignores every key but Escape and all mouse
+# input, can be resized, and ends with code 1 on Escape.
 source "$(dirname "$0")/lib.sh"
 FROSTMOTE=${1:-}
 e2e_init windowed_fallback
@@ -72,6 +73,13 @@ sleep 0.5
 program_running || fail "the program ended on a key other than Escape or on mouse input"
 [ "$(find_window "ZIRavar")" = "$window" ] || fail "the saver window went away on ordinary input"
 expect_frames_continue "frames_after_input"
+
+# An ordinary window: its size is not fixed, and at a new size the frames fill all of it.
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q "maximum size" <<<"$hints" && fail "the window has a fixed size: $hints"
+timeout 10 xdotool windowsize --sync "$window" 1000 700 || fail "could not resize the window"
+geometry="200x100+$((x + 800))+$((y + 600))"  # only the new size covers this
+expect_drawn_window "after_resize"
 
 press "$window" Escape
 expect_exit 1 10

@@ -57,6 +57,7 @@ class FakeDialogView : public DialogView {
   std::vector<DialogTemplate> childDialogs;
   std::vector<DialogProc> childProcs;
   bool ended = false;
+  TextEncoding encoding = TextEncoding::Utf8;
   int result = 0;
   std::vector<std::string> log;
 
@@ -69,6 +70,7 @@ class FakeDialogView : public DialogView {
   bool IsEnabled(int id) override;
   void SetText(int id, const std::string& text) override;
   std::string Text(int id) override;
+  TextEncoding Encoding() const override { return encoding; }
   void AddComboEntry(int id, const std::string& text) override;
   int ComboCount(int id) override;
   void SetComboSelection(int id, int index) override;

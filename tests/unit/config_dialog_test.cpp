@@ -231,14 +231,21 @@ TEST_F(ConfigDialogTest, TypedPathIsCutTo1999BytesAndLoadsBackWhole) {
   FakeDialogView reopened(ConfigDialogProc);
   reopened.Init();
   EXPECT_EQ(reopened.Control(kPathEdit).text, std::string(1999, 'p'));
+
+  // A Windows code page: 0x80 (the euro sign in 1252) is a whole character, not a continuation.
+  view.encoding = TextEncoding::SingleByte;
+  view.Control(kPathEdit).text = "C:\\" + std::string(2100, '\x80');
+  EXPECT_EQ(OkBytes(), Flags("\x00\x01\x01\x00\x00\x00") + "C:\\" + std::string(1996, '\x80'));
 }
 
 TEST_F(ConfigDialogTest, CutNeverSplitsACharacter) {
-  EXPECT_EQ(CutTypedPath(std::string(1999, 'a')), std::string(1999, 'a'));
+  constexpr TextEncoding kUtf8 = TextEncoding::Utf8;
+  EXPECT_EQ(CutTypedPath(std::string(1999, 'a'), kUtf8), std::string(1999, 'a'));
   // "é" is two bytes, "❄" three: the cut falls inside them and drops them whole.
-  EXPECT_EQ(CutTypedPath(std::string(1998, 'a') + "\xC3\xA9"), std::string(1998, 'a'));
-  EXPECT_EQ(CutTypedPath(std::string(1997, 'a') + "\xE2\x9D\x84" + "b"), std::string(1997, 'a'));
-  EXPECT_EQ(CutTypedPath(std::string(1997, 'a') + "\xC3\xA9" + "b"),
+  EXPECT_EQ(CutTypedPath(std::string(1998, 'a') + "\xC3\xA9", kUtf8), std::string(1998, 'a'));
+  EXPECT_EQ(CutTypedPath(std::string(1997, 'a') + "\xE2\x9D\x84" + "b", kUtf8),
+            std::string(1997, 'a'));
+  EXPECT_EQ(CutTypedPath(std::string(1997, 'a') + "\xC3\xA9" + "b", kUtf8),
             std::string(1997, 'a') + "\xC3\xA9");
 }
 

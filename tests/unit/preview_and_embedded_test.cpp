@@ -46,6 +46,7 @@ TEST_F(ForeignWindowTest, PreviewIsAChildOfThePanelWindowAndRunsNoScene) {
   ASSERT_EQ(os->windows.size(), 1u);
   const WindowRequest& child = os->windows[0];
   EXPECT_EQ(child.style, WindowStyle::Child);
+  EXPECT_EQ(child.title, "OpenGL");
   EXPECT_EQ(child.parent, kPanel);
   EXPECT_EQ(child.width, 152);
   EXPECT_EQ(child.height, 112);

@@ -47,6 +47,7 @@ class GtkDialogWindow : public DialogView {
   bool IsEnabled(int id) override;
   void SetText(int id, const std::string& text) override;
   std::string Text(int id) override;
+  TextEncoding Encoding() const override { return TextEncoding::Utf8; }
   void AddComboEntry(int id, const std::string& text) override;
   int ComboCount(int id) override;
   void SetComboSelection(int id, int index) override;

@@ -189,7 +189,9 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
   if (request.style == WindowStyle::Popup) {
     flags |= SDL_WINDOW_BORDERLESS;
   } else {
-    flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    // An ordinary framed window, one the user may resize and maximise; a new size reaches the
+    // saver as a size event.
+    flags |= SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_RESIZABLE;
   }
 
   // The closest format the driver has.

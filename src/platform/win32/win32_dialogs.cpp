@@ -48,6 +48,7 @@ class Win32DialogView final : public DialogView {
   bool IsEnabled(int id) override;
   void SetText(int id, const std::string& text) override;
   std::string Text(int id) override;
+  TextEncoding Encoding() const override { return TextEncoding::SingleByte; }
   void AddComboEntry(int id, const std::string& text) override;
   int ComboCount(int id) override;
   void SetComboSelection(int id, int index) override;

@@ -178,9 +178,9 @@ WindowHandle Win32Platform::CreateWindow(const WindowRequest& request) {
       parent = Hwnd(request.parent);
       if (parent == nullptr) return 0;  // a child needs a parent
       lostWindow_ = nullptr;
-      return Number(CreateWindowExA(WS_EX_APPWINDOW, kClassName, "OpenGL", WS_CHILD | WS_VISIBLE, 0,
-                                    0, rect.right - rect.left, rect.bottom - rect.top, parent,
-                                    nullptr, classInstance_, nullptr));
+      return Number(CreateWindowExA(WS_EX_APPWINDOW, kClassName, name, WS_CHILD | WS_VISIBLE, 0, 0,
+                                    rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                                    classInstance_, nullptr));
   }
   AdjustWindowRectEx(&rect, style, FALSE, exStyle);
   lostWindow_ = nullptr;
