@@ -23,9 +23,16 @@ wine() { timeout 120 bash "$wine_run" "$@" 2>>"$E2E_TMP/program.log" | tr -d '\r
 wine_settle() { timeout 120 bash "$wine_run" --wait 2>/dev/null; }
 trap 'wine_settle; e2e_cleanup' EXIT
 
-# reg_value KEY NAME: the value's data, or nothing when the value or its key is missing.
+# reg_value KEY NAME: the value's data, or nothing when the value or its key is missing. A
+# query that meets the lingering Wine session as it winds down can come back empty, so an
+# empty answer is asked for twice more.
 reg_value() {
-  wine reg query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+  local data="" _
+  for _ in 1 2 3; do
+    data=$(wine reg query "$1" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p")
+    [ -n "$data" ] && break
+  done
+  printf '%s\n' "$data"
 }
 reg_key_exists() { wine reg query "$1" >/dev/null; }
 unix_path() { wine winepath -u "$1"; }
@@ -65,10 +72,10 @@ check_installed() {
   sysdir=$(unix_path 'C:\windows\system32')
   cmp -s "$FROSTMOTE" "$sysdir/frostmote.scr" ||
     fail "the system folder has no frostmote.scr, or another one"
-  [ "$(reg_value "$uninstall_key" UninstallString)" = "\"$folder\\uninstall.exe\"" ] ||
-    fail "Add/Remove Programs lists \"$(reg_value "$uninstall_key" UninstallString)\""
-  [ "$(reg_value "$uninstall_key" DisplayName)" = Frostmote ] ||
-    fail "Add/Remove Programs names it \"$(reg_value "$uninstall_key" DisplayName)\""
+  value=$(reg_value "$uninstall_key" UninstallString)
+  [ "$value" = "\"$folder\\uninstall.exe\"" ] || fail "Add/Remove Programs lists \"$value\""
+  value=$(reg_value "$uninstall_key" DisplayName)
+  [ "$value" = Frostmote ] || fail "Add/Remove Programs names it \"$value\""
   log "installed into $folder: $(files_in "$dir" | wc -l) files, value and Add/Remove entry"
 }
 
