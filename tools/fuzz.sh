@@ -34,6 +34,7 @@ for target in "${targets[@]}"; do
   esac
   log="$findings/$target.log"
   before=$(find "$findings" -maxdepth 1 -type f -name "$target-*" | wc -l)
+  touch "$findings/.$target-started"
   set +e
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz/fuzz_$target" "$work" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
@@ -48,6 +49,9 @@ for target in "${targets[@]}"; do
   if [ "$crashes" -gt 0 ]; then
     status=1
     grep -m5 -E 'ERROR|SUMMARY|runtime error' "$log" >&2 || true
+    # CI works in a clone that is gone afterwards: the input itself goes into its log.
+    find "$findings" -maxdepth 1 -type f -name "$target-*" -newer "$findings/.$target-started" -size -8k |
+      while read -r found; do echo "$found, base64:" >&2 && base64 -w 100 "$found" >&2; done
   fi
   rm -rf "$work"
 done

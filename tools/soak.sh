@@ -10,9 +10,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-1800}
 out=${2:-$root/build/soak}
-program=${BUILD_DIR:-$root/build}/bin/frostmote
-data=${BUILD_DIR:-$root/build}/share/frostmote
-[ -x "$program" ] || { echo "soak: build first (tools/build.sh)" >&2; exit 1; }
+build=${BUILD_DIR:-$root/build}
+# The saver changes into its data folder, so a relative path would not find the music.
+[ -x "$build/bin/frostmote" ] || { echo "soak: build first (tools/build.sh)" >&2; exit 1; }
+build=$(cd "$build" && pwd)
+program=$build/bin/frostmote
+data=$build/share/frostmote
 mkdir -p "$out"
 work=$(mktemp -d)
 xserver=
@@ -34,8 +37,22 @@ printf '\x00\x01\x01\x01\x00\x00%s' "$data/scene/data/endcreds.mp3" >"$XDG_CONFI
 # The sound goes where a card would take it, at the card's pace.
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 
+# A crash leaves a core in the saver's working folder (its data folder), for the backtrace below.
+ulimit -c unlimited 2>/dev/null || true
 "$program" /s >"$work/program.log" 2>&1 &
 saver=$!
+died() {
+  echo "soak: the saver ended after $1 s" >&2
+  cat "$work/program.log" >&2
+  local core
+  core=$(find "$data" -maxdepth 2 -type f -name 'core*' -newer "$work/display" | head -1)
+  if [ -n "$core" ] && command -v gdb >/dev/null; then
+    echo 'soak: the thread that failed first, then all of them:' >&2
+    gdb -q -batch -ex bt -ex 'thread apply all bt 16' "$program" "$core" 2>&1 | grep -E '^(Thread|#)' | cut -c1-200 >&2
+  fi
+  [ -z "$core" ] || rm -f "$core"
+  exit 1
+}
 window_named() { xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" '$2 == name { print $1; exit }'; }
 for _ in $(seq 150); do
   question=$(window_named Pendrel)
@@ -53,7 +70,7 @@ done
 echo "seconds,rss_kb,fds,gl_errors" >"$out/soak.csv"
 for ((t = 1; t <= seconds; t++)); do
   sleep 1
-  kill -0 "$saver" 2>/dev/null || { echo "soak: the saver ended after $t s" >&2; cat "$work/program.log" >&2; exit 1; }
+  kill -0 "$saver" 2>/dev/null || died "$t"
   rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$saver/status")
   fds=$(ls "/proc/$saver/fd" | wc -l)
   errors=$(grep -c 'OpenGL error' "$work/program.log" || true)
