@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #if FROST_CD_DECODER
@@ -12,43 +11,25 @@
 #include "audio/fft_analyser.h"
 #include "audio/mixer.h"
 #include "audio/mp3_decoder.h"
-#include "audio/sound_library_probe.h"
+#include "audio/sound_library_state.h"
 #include "platform/platform.h"
 
 namespace frost {
 
-struct FSOUND_STREAM {
-  std::shared_ptr<StreamingSource> source;
-};
+Library& Lib() {
+  static Library* const library = new Library;
+  return *library;
+}
 
-struct FSOUND_DSPUNIT {
-  bool active = false;
-};
+bool Known(const FSOUND_STREAM* stream) {
+  const auto& streams = Lib().streams;
+  return stream != nullptr && std::any_of(streams.begin(), streams.end(),
+                                          [stream](const std::unique_ptr<FSOUND_STREAM>& s) {
+                                            return s.get() == stream;
+                                          });
+}
 
 namespace {
-
-struct Library {
-  bool open = false;
-  int error = FMOD_ERR_NONE;
-  int rate = 0;
-  std::unique_ptr<Mixer> mixer;
-  std::vector<std::unique_ptr<FSOUND_STREAM>> streams;
-  FSOUND_DSPUNIT fft;
-  std::string cdDevice;
-  bool systemCd = false;  // the system's CD player is playing for us
-  float spectrum[kSpectrumBins] = {};
-
-  // A program that ends with the library still open must not leave the sound card's thread
-  // mixing streams that are being destroyed.
-  ~Library() {
-    if (open) Os().CloseAudioOutput();
-  }
-};
-
-Library& Lib() {
-  static Library library;
-  return library;
-}
 
 void SoundCardNeedsFrames(void* mixer, std::int16_t* stereo, int frames) {
   static_cast<Mixer*>(mixer)->Fill(stereo, frames);
@@ -57,16 +38,6 @@ void SoundCardNeedsFrames(void* mixer, std::int16_t* stereo, int frames) {
 signed char Fail(int error) {
   Lib().error = error;
   return 0;
-}
-
-// Handles are checked against the open streams, so a stale or made-up pointer is refused
-// instead of followed.
-bool Known(const FSOUND_STREAM* stream) {
-  const auto& streams = Lib().streams;
-  return stream != nullptr && std::any_of(streams.begin(), streams.end(),
-                                          [stream](const std::unique_ptr<FSOUND_STREAM>& s) {
-                                            return s.get() == stream;
-                                          });
 }
 
 }  // namespace
@@ -219,27 +190,6 @@ signed char FSOUND_CD_Stop(char) {
   lib.systemCd = false;
   lib.mixer->PlayCd(nullptr);
   return 1;
-}
-
-void FSOUND_CD_SetDevice(const char* device) {
-  Lib().cdDevice = device != nullptr ? device : "";
-}
-
-std::size_t StreamBufferedFrames(FSOUND_STREAM* stream) {
-  return Known(stream) ? stream->source->Buffered() : 0;
-}
-
-bool StreamDecoderEnded(FSOUND_STREAM* stream) {
-  return Known(stream) && stream->source->Ended();
-}
-
-bool WaitStreamDecoded(FSOUND_STREAM* stream, std::size_t frames, std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (StreamBufferedFrames(stream) < frames && !StreamDecoderEnded(stream)) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  return true;
 }
 
 }  // namespace frost

@@ -48,8 +48,4 @@ float* FSOUND_DSP_GetSpectrum();
 signed char FSOUND_CD_Play(char drive, int track);
 signed char FSOUND_CD_Stop(char drive);
 
-// Which device FSOUND_CD_Play reads: empty for the system's default drive, or a drive or disc
-// image path (libcdio opens .cue/.bin and .nrg images too).
-void FSOUND_CD_SetDevice(const char* device);
-
 }  // namespace frost

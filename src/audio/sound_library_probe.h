@@ -1,4 +1,6 @@
-// A look inside the sound library for its tests: how far a stream's decoder has run ahead.
+// A look inside the sound library, linked only by its tests and the capture tool (the
+// frost_sound_probe library), never by the program: how far a stream's decoder has run ahead,
+// and which CD device it reads.
 #pragma once
 
 #include <chrono>
@@ -15,5 +17,9 @@ bool StreamDecoderEnded(FSOUND_STREAM* stream);
 // Waits, at most `limit`, until the decoder has `frames` ready or has ended: what a real sound
 // card, asking for music at playing speed, would find. False when the limit ran out first.
 bool WaitStreamDecoded(FSOUND_STREAM* stream, std::size_t frames, std::chrono::milliseconds limit);
+
+// Which device FSOUND_CD_Play reads: empty or null for the system's default drive, else a drive
+// or disc image path (libcdio opens .cue/.bin and .nrg images too).
+void UseCdDevice(const char* device);
 
 }  // namespace frost

@@ -175,8 +175,10 @@ bool ParseLine(const std::vector<Token>& tokens, bool& haveDialog, bool& haveFon
       error = "a second dialog line";
       return false;
     }
-    if (tokens.size() != 7 || !tokens[6].quoted || !ParseInt(tokens[1], dialog.id)) {
-      error = "expected dialog ID X Y WIDTH HEIGHT \"CAPTION\"";
+    dialog.extended = tokens.size() == 8 && !tokens[7].quoted && tokens[7].value == "extended";
+    if ((tokens.size() != 7 && !dialog.extended) || !tokens[6].quoted ||
+        !ParseInt(tokens[1], dialog.id)) {
+      error = "expected dialog ID X Y WIDTH HEIGHT \"CAPTION\" [extended]";
       return false;
     }
     haveDialog = true;

@@ -1,11 +1,12 @@
 // Dialog templates as data: the controls of a dialog, their kinds, texts, styles and places in
 // dialog units, in template order (which is also the tab order).
 //
-// The templates live in resources/dialogs/ as small tables that read like a resource script, so
-// that one table lays out the GTK dialog now and yields the Windows template later:
+// The templates live in resources/dialogs/ as small tables that read like a resource script: one
+// table lays out the GTK dialog, and the build writes the Windows template from it
+// (tools/dialogrc):
 //
 //   # comment
-//   dialog  101   0   0 279 122 "Frostmote Configuration"
+//   dialog  101   0   0 279 122 "Frostmote Configuration" extended
 //   font      8 "MS Sans Serif"
 //   pushbutton 1000 218 104 56 14 "OK"
 //   autoradiobutton 1006 99 42 56 8 "Play MP3 File" group
@@ -63,6 +64,7 @@ struct DialogTemplateData {
   std::string caption;
   std::string fontName;
   int fontPoints = 0;
+  bool extended = false;  // a DIALOGEX template on Windows, else a classic DIALOG
   std::vector<ControlTemplate> controls;
 
   // Null when the template has no control with this id.

@@ -10,10 +10,12 @@ const char* VisitAddress(int controlId) {
       return "https://frostmote.example.org/art/sky-maps";
     case AboutControl::kVisitSponsor:
       return "https://snowfield-lab.example.net/";
+    // What our sound library stands on, and what builds the Windows installer: real projects
+    // with pages of their own.
     case AboutControl::kVisitSoundLibrary:
-      return "https://frostmote.example.org/sound";
+      return "https://www.mpg123.de/";
     case AboutControl::kVisitInstaller:
-      return "https://frostmote.example.org/install";
+      return "https://nsis.sourceforge.io/";
     default:
       return nullptr;
   }

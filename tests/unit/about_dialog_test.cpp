@@ -46,6 +46,8 @@ TEST_F(AboutDialogTest, EveryVisitClickOpensItsOwnPageAgain) {
     distinct.insert(os->openedAddresses[i]);
   }
   EXPECT_EQ(distinct.size(), 5u) << "each credit has a page of its own";
+  EXPECT_EQ(os->openedAddresses[6], "https://www.mpg123.de/") << "the decoder under our sound";
+  EXPECT_EQ(os->openedAddresses[8], "https://nsis.sourceforge.io/") << "the installer's maker";
   EXPECT_FALSE(view.ended) << "the dialog stays open";
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "audio/fsound.h"
+#include "audio/sound_library_probe.h"
 #include "settings/saver_settings.h"
 #include "shell/main_loop.h"
 #include "shell/run_state.h"
@@ -96,7 +97,7 @@ TEST_F(MusicControlTest, NoSoundDeviceShowsTheLibrarysErrorText) {
 }
 
 TEST_F(MusicControlTest, CdSourcesPlayTheCdAndNeverFailTheRun) {
-  FSOUND_CD_SetDevice(dir.File("no-drive").c_str());
+  UseCdDevice(dir.File("no-drive").c_str());
   for (int source : {0, 2}) {
     g_settings.audioSource = static_cast<std::uint8_t>(source);
     EXPECT_TRUE(StartMusic(scene)) << source;
@@ -105,7 +106,7 @@ TEST_F(MusicControlTest, CdSourcesPlayTheCdAndNeverFailTheRun) {
     StopMusic();
     EXPECT_FALSE(os->AudioOpen()) << source;
   }
-  FSOUND_CD_SetDevice(nullptr);
+  UseCdDevice(nullptr);
   EXPECT_TRUE(os->messages.empty());
 }
 

@@ -320,7 +320,7 @@ TEST_F(SoundLibraryTest, StopCloseAndReopenReleaseEverything) {
 
 TEST_F(SoundLibraryTest, CdWithoutADriveIsRefusedAndSilent) {
   ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
-  FSOUND_CD_SetDevice(dir_.File("no-such-drive").c_str());
+  UseCdDevice(dir_.File("no-such-drive").c_str());
 #ifdef _WIN32
   // The Windows build reads no disc itself (the system plays them): a named drive is refused.
   EXPECT_EQ(FSOUND_CD_Play(0, 1), 0);
@@ -332,7 +332,7 @@ TEST_F(SoundLibraryTest, CdWithoutADriveIsRefusedAndSilent) {
   const auto out = Pull(nullptr, 4096);
   EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](std::int16_t s) { return s == 0; }));
   EXPECT_EQ(FSOUND_CD_Stop(0), 1);
-  FSOUND_CD_SetDevice(nullptr);
+  UseCdDevice(nullptr);
 }
 
 TEST_F(SoundLibraryTest, CdTheSystemPlaysBypassesTheMixAndStopsWithTheLibrary) {
@@ -370,10 +370,10 @@ TEST_F(SoundLibraryTest, CdTheSystemCannotPlayIsRefused) {
 TEST_F(SoundLibraryTest, NamedCdDriveIsNeverHandedToTheSystem) {
   fake_->systemCd = SystemCdPlay::Playing;
   ASSERT_NE(FSOUND_Init(44100, 32, 0), 0);
-  FSOUND_CD_SetDevice(dir_.File("no-such-drive").c_str());
+  UseCdDevice(dir_.File("no-such-drive").c_str());
   FSOUND_CD_Play(0, 1);
   EXPECT_FALSE(fake_->Called("PlaySystemCd 1"));
-  FSOUND_CD_SetDevice(nullptr);
+  UseCdDevice(nullptr);
 }
 
 }  // namespace
