@@ -1,6 +1,6 @@
-// The vertex, normal and triangle tables of the scene's two solid models. They are made by our
-// own generators when first asked for and never change afterwards; the mesh objects compile
-// them into display lists once.
+// The vertex, normal and triangle tables of the scene's two solid models. Our modeller
+// (tools/meshgen) writes them at build time and the program holds them as data; the mesh objects
+// compile them into display lists once.
 #pragma once
 
 #include <array>

@@ -1,4 +1,4 @@
-// The centrepiece's tables, built once in the order the scene's lists read them.
+// The centrepiece's tables, in the order the scene's lists read them.
 //
 // Each part's size is fixed by the table layout: the emblem has 1314 vertices, 1454 normals and
 // 2610 faces; the medallion 1320, 1338 and 2529; the banner 3671, 3680 of its own normals (and
@@ -12,21 +12,18 @@
 //   - banner: open underneath along 14 edges, its jewel along 7: B + 2X = 21 + 4 = 25.
 // The vertex and normal counts then come from the ring, row and column counts and from which
 // edges are hard; the unit tests pin every one of them.
-#include "geometry/centrepiece_parts.h"
-#include "geometry/mesh_tables.h"
+#include "centrepiece_parts.h"
+#include "mesh_models.h"
 
-namespace frost {
+namespace frost::meshgen {
 
-const CentrepieceTables& CentrepieceTable() {
-  static const CentrepieceTables tables = [] {
-    CentrepieceTables t;
-    meshgen::TableBuilder builder(t.vertices, t.normals, t.faces);
-    const meshgen::JewelCut jewel = meshgen::BuildEmblem(builder);
-    meshgen::BuildMedallion(builder);
-    meshgen::BuildBanner(builder, jewel);
-    return t;
-  }();
-  return tables;
+CentrepieceTables BuildCentrepiece() {
+  CentrepieceTables t;
+  TableBuilder builder(t.vertices, t.normals, t.faces);
+  const JewelCut jewel = BuildEmblem(builder);
+  BuildMedallion(builder);
+  BuildBanner(builder, jewel);
+  return t;
 }
 
-}  // namespace frost
+}  // namespace frost::meshgen

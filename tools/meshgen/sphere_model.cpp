@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <numbers>
 
-#include "geometry/mesh_tables.h"
+#include "mesh_models.h"
 
-namespace frost {
+namespace frost::meshgen {
 namespace {
 
 constexpr double kRadius = 0.5;
@@ -51,6 +51,8 @@ void AddPoint(SphereTables& t, double polar, double azimuth) {
   t.vertices.push_back(ToFloat(kRadius * x, kRadius * y, kRadius * z));
   t.normals.push_back(ToFloat(-x, -y, -z));
 }
+
+}  // namespace
 
 SphereTables BuildSphere() {
   SphereTables t;
@@ -99,11 +101,4 @@ SphereTables BuildSphere() {
   return t;
 }
 
-}  // namespace
-
-const SphereTables& SphereTable() {
-  static const SphereTables tables = BuildSphere();
-  return tables;
-}
-
-}  // namespace frost
+}  // namespace frost::meshgen

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "geometry/table_builder.h"
+#include "table_builder.h"
 
 namespace frost::meshgen {
 

@@ -1,4 +1,4 @@
-#include "geometry/table_builder.h"
+#include "table_builder.h"
 
 #include <cassert>
 #include <cstdint>

@@ -8,8 +8,8 @@
 #include <numbers>
 #include <vector>
 
-#include "geometry/centrepiece_parts.h"
-#include "geometry/jewel.h"
+#include "centrepiece_parts.h"
+#include "jewel.h"
 
 namespace frost::meshgen {
 namespace {

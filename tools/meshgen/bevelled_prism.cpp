@@ -1,4 +1,4 @@
-#include "geometry/bevelled_prism.h"
+#include "bevelled_prism.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <numbers>
 #include <tuple>
 
-#include "geometry/polygon_triangulation.h"
+#include "polygon_triangulation.h"
 
 namespace frost::meshgen {
 namespace {

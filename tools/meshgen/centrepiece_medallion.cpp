@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "geometry/centrepiece_parts.h"
-#include "geometry/turned_surface.h"
+#include "centrepiece_parts.h"
+#include "turned_surface.h"
 
 namespace frost::meshgen {
 namespace {

@@ -2,7 +2,7 @@
 // to an outline point it can see), which leaves one polygon that passes some points twice;
 // that polygon is then cut into ears, always taking the ear whose smallest angle is largest,
 // so that the flat faces keep few slivers.
-#include "geometry/polygon_triangulation.h"
+#include "polygon_triangulation.h"
 
 #include <algorithm>
 #include <cmath>

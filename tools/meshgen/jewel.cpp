@@ -1,4 +1,4 @@
-#include "geometry/jewel.h"
+#include "jewel.h"
 
 #include <array>
 #include <cmath>

@@ -2,7 +2,7 @@
 // is open underneath, where it sits sunk into whatever holds it.
 #pragma once
 
-#include "geometry/table_builder.h"
+#include "table_builder.h"
 
 namespace frost::meshgen {
 

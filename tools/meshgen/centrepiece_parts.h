@@ -7,7 +7,7 @@
 // z while the banner stays put, so nothing of the emblem rises into the disc the banner sweeps.
 #pragma once
 
-#include "geometry/table_builder.h"
+#include "table_builder.h"
 
 namespace frost::meshgen {
 

@@ -1,4 +1,4 @@
-#include "geometry/polygon_triangulation.h"
+#include "polygon_triangulation.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include <numbers>
 #include <vector>
 
-#include "geometry/bevelled_prism.h"
-#include "geometry/centrepiece_parts.h"
-#include "geometry/jewel.h"
-#include "geometry/turned_surface.h"
+#include "bevelled_prism.h"
+#include "centrepiece_parts.h"
+#include "jewel.h"
+#include "turned_surface.h"
 
 namespace frost::meshgen {
 namespace {

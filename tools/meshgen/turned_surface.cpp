@@ -1,4 +1,4 @@
-#include "geometry/turned_surface.h"
+#include "turned_surface.h"
 
 #include <algorithm>
 #include <cmath>
