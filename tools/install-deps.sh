@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libsdl2-dev libx11-dev libgtk-3-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libjpeg-dev
+  libsdl2-dev libx11-dev libxrandr-dev libgtk-3-dev libgl1-mesa-dev libglu1-mesa-dev freeglut3-dev libjpeg-dev
   libmpg123-dev libkissfft-dev libcdio-paranoia-dev libmp3lame-dev
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format

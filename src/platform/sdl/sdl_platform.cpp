@@ -47,6 +47,7 @@ SdlPlatform::SdlPlatform() {
 }
 
 SdlPlatform::~SdlPlatform() {
+  modeSwitch_.Restore();  // a run that ends without closing its window still leaves the desktop
   audio_.Close();
   child_.Destroy();
   if (videoReady_) SDL_Quit();
@@ -136,7 +137,8 @@ bool SdlPlatform::EnumDisplayMode(int index, DisplayModeRecord& mode) {
 bool SdlPlatform::ChangeDisplayMode(const DisplayModeChange& change) {
   if (!EnsureVideo()) return false;
   // Like the Windows call: the exact size and depth must exist, and the frequency too unless
-  // it is left to the hardware (0). SDL switches when the full-screen window appears.
+  // it is left to the hardware (0). The switch itself happens now, before any window, so that
+  // a server that refuses it is answered with the offer of a window.
   const int count = SDL_GetNumDisplayModes(0);
   for (int i = 0; i < count; ++i) {
     SDL_DisplayMode mode{};
@@ -145,19 +147,13 @@ bool SdlPlatform::ChangeDisplayMode(const DisplayModeChange& change) {
     if (static_cast<int>(SDL_BITSPERPIXEL(mode.format)) != change.colorBits) continue;
     if (change.frequency != 0 && static_cast<std::uint32_t>(mode.refresh_rate) != change.frequency)
       continue;
-    pendingMode_ = mode;
-    hasPendingMode_ = true;
-    return true;
+    return modeSwitch_.Switch(mode.w, mode.h, mode.refresh_rate);
   }
   return false;
 }
 
 bool SdlPlatform::RestoreDisplayMode() {
-  hasPendingMode_ = false;
-  if (window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0) {
-    return SDL_SetWindowFullscreen(window_, 0) == 0;
-  }
-  return true;
+  return modeSwitch_.Restore();
 }
 
 bool SdlPlatform::RegisterWindowClass(WindowClassKind, InstanceHandle) {
@@ -187,7 +183,7 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
   int x = 0;
   int y = 0;
   if (request.style == WindowStyle::Popup) {
-    flags |= SDL_WINDOW_BORDERLESS;
+    flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
   } else {
     // An ordinary framed window, one the user may resize and maximise; a new size reaches the
     // saver as a size event.
@@ -209,14 +205,9 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
   }
   if (window_ == nullptr) return 0;
 
-  if (request.style == WindowStyle::Popup && hasPendingMode_) {
-    SDL_SetWindowDisplayMode(window_, &pendingMode_);
-    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) {
-      SDL_DestroyWindow(window_);
-      window_ = nullptr;
-      return 0;
-    }
-  }
+  // The screen already has the size of the window: a borderless window over all of it is the
+  // full-screen picture, as on Windows. SDL's own full screen would switch the mode again.
+  if (request.style == WindowStyle::Popup) AskForFullScreenState(window_);
   // While the saver runs, the desktop's own screen saver and power saving stay off.
   SDL_DisableScreenSaver();
 

@@ -8,6 +8,7 @@
 #include "platform/sdl/glx_child_window.h"
 #include "platform/sdl/sdl_audio_output.h"
 #include "platform/sdl/x11_windows.h"
+#include "platform/sdl/xrandr_mode_switch.h"
 
 namespace frost::linux_host {
 
@@ -71,9 +72,8 @@ class SdlPlatform : public Platform {
   bool classRegistered_ = false;
   SDL_Window* window_ = nullptr;
   WindowHandle handle_ = 0;
-  SDL_DisplayMode pendingMode_{};
-  bool hasPendingMode_ = false;
   X11Windows x11_;
+  XrandrModeSwitch modeSwitch_;
   SdlAudioOutput audio_;
   GlxChildWindow child_;
   ContextHandle childContext_ = 0;

@@ -16,6 +16,21 @@ WindowHandle X11WindowOf(SDL_Window* window) {
   return 0;
 }
 
+void AskForFullScreenState(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (window == nullptr || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) {
+    return;
+  }
+  // SDL's own connection: it created the window, so the window exists for this request.
+  ::Display* display = info.info.x11.display;
+  const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+  const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+  XChangeProperty(display, info.info.x11.window, state, XA_ATOM, 32, PropModeAppend,
+                  reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+  XFlush(display);
+}
+
 X11Windows::~X11Windows() {
   if (display_ != nullptr) XCloseDisplay(display_);
 }

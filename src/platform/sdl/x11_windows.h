@@ -11,6 +11,9 @@ namespace frost::linux_host {
 // the user works in. Opens its own connection on first use.
 // The X11 id of an SDL window; 0 when SDL does not run on X11.
 WindowHandle X11WindowOf(SDL_Window* window);
+// Asks the window manager, before the window is shown, to give it the whole monitor above
+// panels and docks, as it would a full-screen window of its own making.
+void AskForFullScreenState(SDL_Window* window);
 
 class X11Windows {
  public:
