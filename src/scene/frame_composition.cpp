@@ -30,6 +30,7 @@ void GlobeScene::ComposeFrame(float t) {
                   savedCursor[1] - cursor[1], beats.lowPulse, beats.midPulse, beats.highPulse);
   snow.Step(dt, SnowSystem::ForceFromOffset(globeOffset, dt), globeOffset, random);
   cameraPath.Place(camera);
+  camera.aspect = ViewAspect();  // the glow's square and the main pass see the same view
 
   const int glowSize = sceneTextures[Slot::kGlow].Width();
   GlowPass(glowSize);

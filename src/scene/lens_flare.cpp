@@ -14,7 +14,7 @@ struct FlareSprite {
   float r, g, b;   // times s (or, for the first two, plain with alpha times s)
   float alpha;     // times s for the first two sprites; 1 for the rest
   float k;         // position along the line from the sun (0) past the centre (1)
-  float size;      // times the window width
+  float size;      // times the picture's width
 };
 
 constexpr FlareSprite kSprites[6] = {
@@ -92,7 +92,7 @@ void GlobeScene::DrawLensFlare(const Float4& sun) {
     glTranslatef(static_cast<float>(cx) * sprite.k + static_cast<float>(sunXY[0]),
                  static_cast<float>(cy) * sprite.k + static_cast<float>(sunXY[1]), 0.0f);
     if (i == 0) sceneTextures[Slot::kSoftSprite].Bind();
-    const float side = static_cast<float>(width) * sprite.size;
+    const float side = PictureWidth() * sprite.size;
     gl.DrawQuad(side, side);
   }
   glDisable(GL_BLEND);

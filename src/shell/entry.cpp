@@ -66,6 +66,7 @@ int RunEmbedded(SceneBase& scene, WindowHandle parent) {
   }
   scene.fullscreen = false;
   scene.embedParent = parent;
+  scene.followsWindowShape = true;
   scene.SetDisplayMode(width, height, SceneBase::kFallbackColorBits, 0);
   if (!scene.Start()) {
     scene.CloseWindow();

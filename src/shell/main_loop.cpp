@@ -11,6 +11,9 @@ bool SaverWindowProc(SceneBase& scene, const WindowEvent& event) {
   switch (event.kind) {
     case EventKind::Size:
       scene.ResizeViewport(event.width, event.height);
+      // The preview's picture is drawn in pixels: a panel that changed size needs a projection
+      // of the new size, or the picture is cropped or framed in red.
+      if (g_run.mode == RunMode::Preview) FitPreviewPicture(scene);
       return true;
     case EventKind::KeyDown:
       // Only Escape ends the saver; every other key is ignored.

@@ -24,15 +24,21 @@ bool OpenPreviewWindow(SceneBase& scene, WindowHandle parent) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glViewport(0, 0, width, height);
   glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-  // Integer halves: 153 pixels give -76 to 76, as the panel's own previews do.
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(-(width / 2), width / 2, -(height / 2), height / 2, -1.0, 1.0);
-  glMatrixMode(GL_MODELVIEW);
+  FitPreviewPicture(scene);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   picture.Bind();
   glEnable(GL_TEXTURE_2D);
   return true;
+}
+
+void FitPreviewPicture(const SceneBase& scene) {
+  // Integer halves: 153 pixels give -76 to 76, as the panel's own previews do.
+  const int width = scene.width;
+  const int height = scene.height;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(-(width / 2), width / 2, -(height / 2), height / 2, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
 }
 
 void RenderPreviewFrame(SceneBase& scene) {

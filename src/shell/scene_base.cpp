@@ -57,6 +57,16 @@ void SceneBase::SetDisplayMode(int newWidth, int newHeight, int newColorBits, in
   refreshRate = newRefreshRate;
 }
 
+double SceneBase::ViewAspect() const {
+  if (!followsWindowShape || width <= 0 || height <= 0) return kPictureAspect;
+  return static_cast<double>(width) / static_cast<double>(height);
+}
+
+float SceneBase::PictureWidth() const {
+  if (!followsWindowShape) return static_cast<float>(width);
+  return static_cast<float>(static_cast<double>(height) * kPictureAspect);
+}
+
 void SceneBase::ResetForPreview(int newWidth, int newHeight) {
   title = "ZIRavar";
   width = newWidth;
@@ -69,6 +79,7 @@ void SceneBase::ResetForPreview(int newWidth, int newHeight) {
   alphaBits = 0;
   active = false;
   embedParent = 0;
+  followsWindowShape = false;
   hdc = 0;
   hglrc = 0;
   hwnd = 0;

@@ -77,6 +77,17 @@ class SceneBase {
   // Set for a run inside another program's window: the window is made a child of this one, and
   // the display mode and the cursor are left alone.
   WindowHandle embedParent = 0;
+  // A run inside another program's window (or one of its own that such a program asked for)
+  // shows the window's shape; full screen and the windowed fallback always show the 4:3
+  // picture, which the display mode or the 800 x 600 window stretches.
+  bool followsWindowShape = false;
+  static constexpr double kPictureAspect = 4.0 / 3.0;
+  // Width over height of what the camera sees. The vertical field of view never changes, so a
+  // wider window shows more at the sides and the globe stays round.
+  double ViewAspect() const;
+  // The width in window pixels that sizes on screen are measured in: the window's own width,
+  // or, where the picture follows the window's shape, that of a 4:3 picture as high as it.
+  float PictureWidth() const;
   std::uint32_t fontListBase = 0;
   Texture fontTexture;
   FrameTimer clock;

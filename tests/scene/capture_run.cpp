@@ -83,6 +83,7 @@ void CaptureRun::Run() {
   std::snprintf(step, sizeof step, "%g", request_.stepMs);
   std::string command = Quoted(g_tool) + " --size " + size + " --step " + step;
   if (!request_.fade) command += " --fade off";
+  if (request_.embedded) command += " --embedded";
   if (!request_.music.empty()) {
     command +=
         " --music " + Quoted(request_.music) + (request_.dance ? " --dance on" : " --dance off");
@@ -136,7 +137,8 @@ const Picture& CaptureRun::Frame(double seconds) {
 FrameView CaptureRun::View(double seconds) {
   const auto found = cameras_.find(Key(seconds));
   EXPECT_NE(found, cameras_.end()) << seconds << " s was not requested from " << request_.name;
-  const Camera camera = found != cameras_.end() ? found->second : Camera();
+  Camera camera = found != cameras_.end() ? found->second : Camera();
+  if (request_.embedded) camera.aspect = static_cast<double>(request_.width) / request_.height;
   return FrameView(camera, request_.width, request_.height);
 }
 

@@ -20,6 +20,7 @@ struct CaptureRequest {
   std::vector<double> seconds;
   std::string music;  // an MP3 the run plays (and the globe may dance to); none: silent
   bool dance = true;
+  bool embedded = false;  // the view of a run inside another program's window of this size
 };
 
 // Where the globe stood after one frame (its offset from the middle of the scene).

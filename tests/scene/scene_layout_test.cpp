@@ -29,14 +29,20 @@ double Ratio(long part, long whole) {
   return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;
 }
 
-class SceneLayout : public testing::TestWithParam<double> {
+// A time of the opening, as full screen shows it or, `wide`, inside a 2:1 window.
+struct LayoutCase {
+  double seconds;
+  bool wide;
+};
+
+class SceneLayout : public testing::TestWithParam<LayoutCase> {
  protected:
   void SetUp() override {
-    run_ = &Capture(OpeningRun());
+    run_ = &Capture(GetParam().wide ? WideEmbeddedRun() : OpeningRun());
     ASSERT_EQ(run_->Error(), "");
-    frame_ = &run_->Frame(GetParam());
+    frame_ = &run_->Frame(GetParam().seconds);
     ASSERT_FALSE(frame_->Empty());
-    view_ = std::make_unique<FrameView>(run_->View(GetParam()));
+    view_ = std::make_unique<FrameView>(run_->View(GetParam().seconds));
     regions_ = ClassifyPixels(*view_);
   }
 
@@ -163,10 +169,39 @@ TEST_P(SceneLayout, SnowSpecksFillTheGlobe) {
   EXPECT_GE(Ratio(near, static_cast<long>(specks.size())), 0.95);
 }
 
-INSTANTIATE_TEST_SUITE_P(AfterFadeIn, SceneLayout, testing::Values(5.0, 6.0, 8.0, 10.0, 12.0),
-                         [](const testing::TestParamInfo<double>& param) {
-                           return "At" + std::to_string(static_cast<int>(param.param)) + "s";
+// The wide window's globe must be round to lie in the disc its camera predicts.
+INSTANTIATE_TEST_SUITE_P(AfterFadeIn, SceneLayout,
+                         testing::Values(LayoutCase{5.0, false}, LayoutCase{6.0, false},
+                                         LayoutCase{8.0, false}, LayoutCase{10.0, false},
+                                         LayoutCase{12.0, false}, LayoutCase{6.0, true}),
+                         [](const testing::TestParamInfo<LayoutCase>& param) {
+                           return std::string(param.param.wide ? "Wide" : "") + "At" +
+                                  std::to_string(static_cast<int>(param.param.seconds)) + "s";
                          });
+
+// The same height of view at any width: the middle of the wide picture is the 4:3 one, up to
+// the glow, whose fixed-size buffer is spread over twice the width.
+TEST(EmbeddedView, MiddleOfAWideWindowIsTheFullScreenPicture) {
+  CaptureRun& plain = Capture(OpeningRun());
+  CaptureRun& wide = Capture(WideEmbeddedRun());
+  ASSERT_EQ(plain.Error(), "");
+  ASSERT_EQ(wide.Error(), "");
+  const Picture& narrow = plain.Frame(6.0);
+  const Picture& broad = wide.Frame(6.0);
+  ASSERT_FALSE(narrow.Empty() || broad.Empty());
+  const int left = (broad.Width() - narrow.Width()) / 2;
+  double sum = 0.0;
+  for (int y = 0; y < narrow.Height(); ++y) {
+    for (int x = 0; x < narrow.Width(); ++x) {
+      const Rgb a = narrow.At(x, y);
+      const Rgb b = broad.At(x + left, y);
+      sum += (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
+    }
+  }
+  const double rmse = std::sqrt(sum / (3.0 * narrow.Width() * narrow.Height())) / 255.0;
+  // Measured: 2.6 % this way, 14.8 % with the 4:3 view stretched to the window.
+  EXPECT_LE(rmse, 0.05);
+}
 
 }  // namespace
 }  // namespace frost::scene_test

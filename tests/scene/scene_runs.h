@@ -18,6 +18,14 @@ inline CaptureRequest OpeningWithoutFadeRun() {
   return {"opening-no-fade", 640, 480, 20.0, false, {1.0, 2.5, 4.0, 5.0}, "", true};
 }
 
+// The opening's frame at 6 s as a run inside another program's window twice as wide as high
+// shows it.
+inline CaptureRequest WideEmbeddedRun() {
+  CaptureRequest request{"wide-embedded", 1280, 480, 20.0, true, {6.0}, "", true};
+  request.embedded = true;
+  return request;
+}
+
 // One time of the opening run, asked for on its own.
 inline CaptureRequest LoneFrameRun(const char* name) {
   return {name, 640, 480, 20.0, true, {6.0}, "", true};

@@ -2,9 +2,10 @@
 // a clock it drives so that every run gives the same pictures; or, with --bench, renders
 // unpaced on the real clock and prints frame rates.
 //
-//   frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] [--jpeg]
-//                     [--music FILE [--dance on|off]] [--trace FILE] SECONDS...
-//   (--trace writes "SECONDS X Y Z", the globe's offset, after every frame)
+//   frostmote-capture [--size WxH] [--embedded] [--step MS] [--fade on|off] [--out DIR]
+//                     [--jpeg] [--music FILE [--dance on|off]] [--trace FILE] SECONDS...
+//   (--embedded: the view of a run inside another program's window of that size, rather than
+//   the full-screen one; --trace writes "SECONDS X Y Z", the globe's offset, after every frame)
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
@@ -44,6 +45,7 @@ struct Options {
   std::string music;  // none: a silent run
   bool dance = true;
   bool jpeg = false;  // JPEG files instead of PNG
+  bool embedded = false;
   std::string trace;  // a file that gets the globe's offset after every frame
   std::vector<double> times;
 };
@@ -64,6 +66,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.fade = value == "on";
     } else if (arg == "--trace" && hasValue) {
       options.trace = argv[++i];
+    } else if (arg == "--embedded") {
+      options.embedded = true;
     } else if (arg == "--jpeg") {
       options.jpeg = true;
     } else if (arg == "--music" && hasValue) {
@@ -103,9 +107,10 @@ bool OpenScene(GlobeScene& scene, const Options& options) {
                                                                            : AudioSource::Mp3File);
   g_settings.mp3Path = options.music;
   g_settings.danceWithMusic = options.dance ? 1 : 0;
-  g_run.mode = RunMode::FullScreen;
+  g_run.mode = options.embedded ? RunMode::Embedded : RunMode::FullScreen;
   // The full-screen scene, in a window of the chosen size: no display-mode change.
   scene.fullscreen = false;
+  scene.followsWindowShape = options.embedded;
   scene.SetDisplayMode(options.width, options.height, 32, 60);
   if (!scene.RegisterFullScreenClass() || !scene.Start()) return false;
   Os().SetSwapInterval(0);
@@ -218,9 +223,9 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr,
-                 "usage: frostmote-capture [--size WxH] [--step MS] [--fade on|off] [--out DIR] "
-                 "[--jpeg]\n"
-                 "                         [--music FILE [--dance on|off]] [--trace FILE] "
+                 "usage: frostmote-capture [--size WxH] [--embedded] [--step MS] [--fade on|off] "
+                 "[--out DIR]\n"
+                 "                         [--jpeg] [--music FILE [--dance on|off]] [--trace FILE] "
                  "SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;
