@@ -1,5 +1,7 @@
 #include "audio/music_control.h"
 
+#include <cstdio>
+
 #include "audio/fsound.h"
 #include "platform/platform.h"
 #include "settings/saver_settings.h"
@@ -29,6 +31,16 @@ void TellAfterStopping(SceneBase& scene, const std::string& text, const char* ca
   Os().MessageBox(g_run.parent, text, caption, MessageButtons::Ok, MessageIcon::Error);
 }
 
+// Inside a screen-saver daemon's window nobody can answer a box: the daemon holds the keyboard
+// and the pointer, and a saver waiting on one shows black and outlives the daemon's stop. There
+// the run goes on without music and the daemon's log gets the reason.
+bool CarriesOnSilently(const std::string& text, const char* caption) {
+  if (g_run.mode != RunMode::Embedded) return false;
+  std::fprintf(stderr, "%s: %s\n", caption, text.c_str());
+  g_settings.audioSource = static_cast<std::uint8_t>(AudioSource::NoSound);  // this run only
+  return true;
+}
+
 }  // namespace
 
 bool InitSound() {
@@ -44,6 +56,7 @@ bool OpenMusicStream(const std::string& path) {
 bool StartMusic(SceneBase& scene) {
   if (Source() >= kNoSound) return true;
   if (!InitSound()) {
+    if (CarriesOnSilently(FmodErrorText(FSOUND_GetError()), "FMOD Error")) return true;
     TellAfterStopping(scene, FmodErrorText(FSOUND_GetError()), "FMOD Error");
     return false;
   }
@@ -51,6 +64,7 @@ bool StartMusic(SceneBase& scene) {
     if (!OpenMusicStream(g_settings.mp3Path)) {
       // The loop ends without its teardown, so the sound device is let go here.
       FSOUND_Close();
+      if (CarriesOnSilently(g_settings.mp3Path, "Fatal Error")) return true;
       TellAfterStopping(scene, g_settings.mp3Path, "Fatal Error");
       return false;
     }

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # cpack builds frostmote_<version>_amd64.deb: the program in /usr/bin, its data in
 # /usr/share/frostmote, the key in /etc/frostmote/install.reg as a conffile naming that folder,
-# the manual page and the xscreensaver files, with the libraries it needs as dependencies. The
-# package installs with dpkg, the installed saver finds its data (and says "Fatal error" once
-# the key is gone), and purging it leaves none of its files on the system.
+# the manual page, the xscreensaver files and the screensaver theme, with the libraries it needs
+# as dependencies. The package installs with dpkg, the installed saver finds its data, the real
+# MATE screensaver runs it as its theme inside its own window and stops it again, the saver
+# says "Fatal error" once the key is gone, and purging the package leaves none of its files.
 #
 # deb_package.sh FROSTMOTE; E2E_BUILD_DIR and E2E_CPACK name the build tree and cpack. It
 # installs into the real system, so it needs root and dpkg; without them, or with a frostmote
-# package already installed (someone's real one), it exits 77 (skipped).
+# package already installed (someone's real one), it exits 77 (skipped). A missing
+# mate-screensaver or dbus-daemon fails it: a skipped check looks like a pass.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/install_lib.sh"
 set -o pipefail
@@ -25,6 +27,9 @@ esac
 [ -e /usr/bin/frostmote ] && skip "/usr/bin/frostmote exists already; this test would replace it"
 e2e_init deb_package
 use_shared_display
+for tool in mate-screensaver mate-screensaver-command dbus-daemon; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages mate-screensaver, dbus-daemon)"
+done
 build=${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}
 cpack=${E2E_CPACK:-cpack}
 
@@ -55,7 +60,7 @@ done
 dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | sort >"$E2E_TMP/contents"
 for path in usr/bin/frostmote etc/frostmote/install.reg usr/share/frostmote/font.tga \
   usr/share/man/man6/frostmote.6 usr/libexec/xscreensaver/frostmote \
-  usr/share/xscreensaver/config/frostmote.xml; do
+  usr/share/xscreensaver/config/frostmote.xml usr/share/applications/screensavers/frostmote.desktop; do
   grep -qx "$path" "$E2E_TMP/contents" || fail "the package lacks /$path"
 done
 grep -v '^$' "$E2E_TMP/contents" | grep -vE '^(usr(/|$)|etc/?$|etc/frostmote(/|$))' >&2 &&
@@ -75,6 +80,36 @@ fi
 
 FROSTMOTE=/usr/bin/frostmote
 expect_saver_finds_data /usr/share/frostmote
+
+# The MATE screensaver, as a MATE session runs it: its own session bus, its settings choosing
+# the one theme "screensavers-frostmote" (the package's .desktop file), no lock.
+program=$(readlink -f /usr/bin/frostmote)
+data_dir=/usr/share/frostmote
+mate="$E2E_TMP/mate"
+mkdir -p "$mate/glib-2.0/settings"
+printf '%s\n' "[org/mate/screensaver]" "mode='single'" "themes=['screensavers-frostmote']" \
+  "lock-enabled=false" "idle-activation-enabled=false" >"$mate/glib-2.0/settings/keyfile"
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$E2E_TMP/bus" 4>"$E2E_TMP/bus.pid" ||
+  fail "no session bus"
+track_pid "$(cat "$E2E_TMP/bus.pid")"
+mate_env=(env DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$E2E_TMP/bus")" XDG_CONFIG_HOME="$mate"
+          GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=MATE SDL_AUDIODRIVER=dummy)
+setsid "${mate_env[@]}" mate-screensaver --no-daemon --debug >"$E2E_TMP/mate.log" 2>&1 &
+track_pid $!
+for _ in $(seq 100); do
+  "${mate_env[@]}" mate-screensaver-command --query >/dev/null 2>&1 && break
+  sleep 0.1
+done
+"${mate_env[@]}" mate-screensaver-command --activate >/dev/null ||
+  { cat "$E2E_TMP/mate.log" >&2; fail "mate-screensaver-command --activate failed"; }
+hack=$(wait_for_hack) ||
+  { grep -E 'job|theme' "$E2E_TMP/mate.log" >&2; fail "mate-screensaver did not start the theme"; }
+log "MATE theme: $(tr '\0' ' ' <"/proc/$hack/cmdline") (pid $hack)"
+expect_scene "$hack" "$(xwininfo -root | awk '/^ +Width:/ { w = $NF } /^ +Height:/ { h = $NF }
+                                    END { printf "%sx%s+0+0", w, h }')" "mate-screensaver"
+"${mate_env[@]}" mate-screensaver-command --deactivate >/dev/null ||
+  fail "mate-screensaver-command --deactivate failed"
+wait_for_no_hack || fail "the theme outlived the deactivation"
 rm /etc/frostmote/install.reg
 expect_missing_key
 
@@ -85,7 +120,8 @@ case $status in
   *) fail "dpkg still knows frostmote after the purge: $status" ;;
 esac
 for path in /usr/bin/frostmote /etc/frostmote /usr/share/frostmote /usr/share/man/man6/frostmote.6 \
-  /usr/libexec/xscreensaver/frostmote /usr/share/xscreensaver/config/frostmote.xml; do
+  /usr/libexec/xscreensaver/frostmote /usr/share/xscreensaver/config/frostmote.xml \
+  /usr/share/applications/screensavers/frostmote.desktop; do
   [ -e "$path" ] || [ -L "$path" ] && fail "$path is still there after the purge"
 done
 log "PASS"

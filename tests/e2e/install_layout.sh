@@ -24,7 +24,8 @@ prefix="$E2E_TMP/install root"
 # Exactly these files, plus the build tree's data folder, and nothing else.
 {
   printf '%s\n' bin/frostmote etc/frostmote/install.reg libexec/xscreensaver/frostmote \
-    share/man/man6/frostmote.6 share/xscreensaver/config/frostmote.xml
+    share/man/man6/frostmote.6 share/xscreensaver/config/frostmote.xml \
+    share/applications/screensavers/frostmote.desktop
   (cd "$build/share/frostmote" && find . \( -type f -o -type l \) -printf 'share/frostmote/%P\n')
 } | sort >"$E2E_TMP/expected"
 (cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n') | sort >"$E2E_TMP/installed"

@@ -51,57 +51,7 @@ saver_env=("${as_user[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" D
            PATH=/usr/bin:/bin SDL_AUDIODRIVER=dummy)
 
 program=$(readlink -f "$prefix/bin/frostmote")
-# hack_pids: the pids of running copies of the installed program, started by anyone.
-hack_pids() {
-  local exe
-  for exe in /proc/[0-9]*/exe; do
-    [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && { exe=${exe#/proc/}; echo "${exe%/exe}"; }
-  done
-}
-# wait_for_hack: prints the pid of the one running copy once there is one.
-wait_for_hack() {
-  local pids deadline=$(($(now_ms) + 15000))
-  while [ "$(now_ms)" -lt "$deadline" ]; do
-    pids=$(hack_pids)
-    [ -n "$pids" ] && { echo "$pids" | head -n1; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-wait_for_no_hack() {
-  local deadline=$(($(now_ms) + 10000))
-  while [ "$(now_ms)" -lt "$deadline" ]; do
-    [ -z "$(hack_pids)" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# expect_scene PID GEOMETRY WHAT: the hack draws the scene in that part of the screen (the top
-# 40 rows turn sky blue, which needs the installed textures), works in the installed data
-# folder, and shows none of its own windows: the configuration dialog, the display-mode
-# question, a window of its own, an error.
-expect_scene() {
-  local pid=$1 geometry=$2 what=$3 shot colour red=0 green=0 blue=0 caption
-  local strip="${geometry%%x*}x40+${geometry#*+}"
-  local deadline=$(($(now_ms) + 15000))
-  while :; do
-    for caption in "Frostmote Configuration" "Pendrel" "ZIRavar" "Fatal error" "ERROR"; do
-      find_window "$caption" >/dev/null && fail "$what: the hack opened \"$caption\""
-    done
-    [ -d "/proc/$pid" ] || fail "$what: the hack ended"
-    shot=$(screenshot "$what") || fail "no screenshot"
-    colour=$(convert "$shot" -crop "$strip" +repage -scale '1x1!' \
-      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2>/dev/null)
-    read -r red green blue <<<"$colour"
-    [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ] && break
-    [ "$(now_ms)" -lt "$deadline" ] ||
-      fail "$what: no sky at the top of $geometry (last mean colour: $red $green $blue)"
-    sleep 0.3
-  done
-  log "$what: sky drawn (mean colour $colour)"
-  [ "$(readlink "/proc/$pid/cwd")" = "$prefix/share/frostmote" ] ||
-    fail "$what: the hack works in '$(readlink "/proc/$pid/cwd")', not in the installed data folder"
-}
+data_dir="$prefix/share/frostmote"
 
 setsid "${saver_env[@]}" xscreensaver -no-splash -verbose >"$E2E_TMP/xscreensaver.log" 2>&1 &
 daemon=$!

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # As an xscreensaver hack: -window-id ID (decimal or hex) and XSCREENSAVER_WINDOW with -root run
 # the animated scene inside another program's window, at its size and following its size, and
-# stop when that window is destroyed.
+# stop when that window is destroyed. A daemon's window has no one to answer a message box, so
+# a sound device that fails leaves the scene running silent and says why on standard error.
 source "$(dirname "$0")/lib.sh"
 FROSTMOTE=${1:-}
 e2e_init xscreensaver_window
@@ -41,8 +42,11 @@ kill "$HOST_PID"
 expect_exit 1 10
 
 host_window Blanker 320 240
-XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST") start_program -root
+XSCREENSAVER_WINDOW=$(printf '0x%x' "$HOST") SDL_AUDIODRIVER=no-such-driver start_program -root
 expect_animation "320x240+100+100" "xscreensaver_window"
+find_window "FMOD Error" >/dev/null && fail "a message box waits inside the daemon's window"
+grep -q '^FMOD Error: ' "$E2E_TMP/program.log" ||
+  fail "the sound failure is not on standard error: $(cat "$E2E_TMP/program.log")"
 kill "$HOST_PID"
 expect_exit 1 10
 
