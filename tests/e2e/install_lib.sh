@@ -98,3 +98,39 @@ expect_scene() {
   [ "$(readlink "/proc/$pid/cwd")" = "$data_dir" ] ||
     fail "$what: the hack works in '$(readlink "/proc/$pid/cwd")', not in the installed data folder"
 }
+
+# start_xscreensaver: installs this build under $E2E_TMP/prefix (E2E_BUILD_DIR and E2E_CMAKE
+# name the build tree and cmake) and starts the xscreensaver daemon with a ~/.xscreensaver that
+# runs only the installed hack. xscreensaver launches no hacks as root, so a root run hands it
+# to the user "nobody". Sets $prefix, $program, $data_dir, $daemon, and $saver_env, which runs a
+# command as the saver's user with only what the daemon, its settings and the hack need.
+start_xscreensaver() {
+  local home="$E2E_TMP/home" as_user=()
+  chmod 755 "$E2E_TMP"  # readable by the saver's user
+  prefix="$E2E_TMP/prefix"
+  "${E2E_CMAKE:-cmake}" --install "${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}" \
+    --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 ||
+    { cat "$E2E_TMP/install.log" >&2; fail "cmake --install failed"; }
+  program=$(readlink -f "$prefix/bin/frostmote")
+  data_dir="$prefix/share/frostmote"
+  mkdir -p "$home/.config"
+  printf '%s\n' "mode: one" "selected: 0" "timeout: 0:30:00" "cycle: 0:00:00" "lock: False" \
+    "fade: False" "unfade: False" "splash: False" "dpmsEnabled: False" \
+    "programs: $prefix/libexec/xscreensaver/frostmote -root \\n\\" "" >"$home/.xscreensaver"
+  if [ "$(id -u)" -eq 0 ]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chown -R nobody:nogroup "$home"
+  fi
+  saver_env=("${as_user[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config"
+             DISPLAY="$DISPLAY" PATH=/usr/bin:/bin SDL_AUDIODRIVER=dummy)
+  setsid "${saver_env[@]}" xscreensaver -no-splash -verbose >"$E2E_TMP/xscreensaver.log" 2>&1 &
+  daemon=$!
+  track_pid "$daemon"
+  for _ in $(seq 100); do
+    "${saver_env[@]}" xscreensaver-command -time >/dev/null 2>&1 && return 0
+    kill -0 "$daemon" 2>/dev/null || break
+    sleep 0.1
+  done
+  cat "$E2E_TMP/xscreensaver.log" >&2
+  fail "xscreensaver did not start"
+}

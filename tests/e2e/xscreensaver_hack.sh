@@ -18,49 +18,7 @@ for tool in xscreensaver xscreensaver-command xscreensaver-settings; do
 done
 e2e_init xscreensaver_hack
 use_shared_display
-build=${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}
-cmake=${E2E_CMAKE:-cmake}
-
-# An installation the saver's user can read, with a home of its own.
-chmod 755 "$E2E_TMP"
-prefix="$E2E_TMP/prefix"
-"$cmake" --install "$build" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 ||
-  { cat "$E2E_TMP/install.log" >&2; fail "cmake --install failed"; }
-home="$E2E_TMP/home"
-mkdir -p "$home/.config"
-cat >"$home/.xscreensaver" <<EOF
-mode:		one
-selected:	0
-timeout:	0:30:00
-cycle:		0:00:00
-lock:		False
-fade:		False
-unfade:		False
-splash:		False
-dpmsEnabled:	False
-programs:	$prefix/libexec/xscreensaver/frostmote -root \\n\\
-
-EOF
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  chown -R nobody:nogroup "$home"
-fi
-# The saver's user, with only what the daemon, the settings and the hack need.
-saver_env=("${as_user[@]}" env -i HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$DISPLAY"
-           PATH=/usr/bin:/bin SDL_AUDIODRIVER=dummy)
-
-program=$(readlink -f "$prefix/bin/frostmote")
-data_dir="$prefix/share/frostmote"
-
-setsid "${saver_env[@]}" xscreensaver -no-splash -verbose >"$E2E_TMP/xscreensaver.log" 2>&1 &
-daemon=$!
-track_pid "$daemon"
-for _ in $(seq 100); do
-  "${saver_env[@]}" xscreensaver-command -time >/dev/null 2>&1 && break
-  kill -0 "$daemon" 2>/dev/null || { cat "$E2E_TMP/xscreensaver.log" >&2; fail "xscreensaver did not start"; }
-  sleep 0.1
-done
+start_xscreensaver
 log "xscreensaver (pid $daemon) is up"
 
 "${saver_env[@]}" xscreensaver-command -activate >/dev/null || fail "xscreensaver-command -activate failed"

@@ -21,26 +21,7 @@ xrandr --newmode 1920x1080 148.50 1920 2008 2052 2200 1080 1084 1089 1125 +hsync
   fail "could not set up the two monitors"
 log "monitors: $(xrandr --listmonitors | tail -n +2 | awk '{ print $3 }' | tr '\n' ' ')"
 
-chmod 755 "$E2E_TMP"
-prefix="$E2E_TMP/prefix"
-"${E2E_CMAKE:-cmake}" --install "${E2E_BUILD_DIR:?}" --prefix "$prefix" >"$E2E_TMP/install.log" 2>&1 ||
-  { cat "$E2E_TMP/install.log" >&2; fail "cmake --install failed"; }
-program=$(readlink -f "$prefix/bin/frostmote")
-data_dir="$prefix/share/frostmote"
-home="$E2E_TMP/home"
-mkdir -p "$home"
-printf '%s\n' "mode: one" "selected: 0" "lock: False" "fade: False" "unfade: False" \
-  "splash: False" "dpmsEnabled: False" \
-  "programs: $prefix/libexec/xscreensaver/frostmote -root \\n\\" "" >"$home/.xscreensaver"
-chown -R nobody:nogroup "$home"
-saver_env=(setpriv --reuid=nobody --regid=nogroup --clear-groups env -i HOME="$home"
-           DISPLAY="$DISPLAY" PATH=/usr/bin:/bin SDL_AUDIODRIVER=dummy)
-setsid "${saver_env[@]}" xscreensaver -no-splash >"$E2E_TMP/xscreensaver.log" 2>&1 &
-track_pid $!
-for _ in $(seq 100); do
-  "${saver_env[@]}" xscreensaver-command -time >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_xscreensaver
 "${saver_env[@]}" xscreensaver-command -activate >/dev/null || fail "xscreensaver-command -activate failed"
 
 deadline=$(($(now_ms) + 15000))
