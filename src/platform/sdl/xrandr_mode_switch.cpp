@@ -91,19 +91,6 @@ void TakeScreenChanges(Display* display) {
   }
 }
 
-struct Layout {
-  RRCrtc crtc = None;
-  RROutput output = None;
-  RRMode mode = None;
-  int x = 0;
-  int y = 0;
-  Rotation rotation = RR_Rotate_0;
-  int screenWidth = 0;
-  int screenHeight = 0;
-  int screenWidthMm = 0;
-  int screenHeightMm = 0;
-};
-
 int ScaledMm(int pixels, int referencePixels, int referenceMm) {
   if (referencePixels <= 0 || referenceMm <= 0) return std::max(1, pixels * 254 / 960);
   return std::max(1,
@@ -113,7 +100,7 @@ int ScaledMm(int pixels, int referencePixels, int referenceMm) {
 // Sets one monitor's mode and the screen's size together. The screen first grows to hold both
 // the old and the new picture, then the monitor changes, then the screen takes its final size:
 // no step leaves a monitor outside the screen, which the server would refuse.
-bool Apply(Display* display, XRRScreenResources* resources, const Layout& layout) {
+bool Apply(Display* display, XRRScreenResources* resources, const MonitorLayout& layout) {
   const Window root = DefaultRootWindow(display);
   TakeScreenChanges(display);
   const int screen = DefaultScreen(display);
@@ -194,7 +181,7 @@ bool XrandrModeSwitch::Switch(int width, int height, int refreshRate) {
                           ? XRRGetCrtcInfo(display, resources, outputInfo->crtc)
                           : nullptr;
   if (crtc != nullptr) {
-    Layout layout;
+    MonitorLayout layout;
     layout.crtc = outputInfo->crtc;
     layout.output = output;
     layout.x = crtc->x;
@@ -230,13 +217,8 @@ bool XrandrModeSwitch::Switch(int width, int height, int refreshRate) {
         XRRFreeCrtcInfo(other);
       }
       const int screen = DefaultScreen(display);
-      Saved found;
-      found.crtc = layout.crtc;
-      found.output = output;
+      MonitorLayout found = layout;
       found.mode = crtc->mode;
-      found.x = crtc->x;
-      found.y = crtc->y;
-      found.rotation = crtc->rotation;
       found.screenWidth = DisplayWidth(display, screen);
       found.screenHeight = DisplayHeight(display, screen);
       found.screenWidthMm = DisplayWidthMM(display, screen);
@@ -272,18 +254,7 @@ bool XrandrModeSwitch::Restore() {
   XRRScreenResources* resources =
       XRRGetScreenResourcesCurrent(display_, DefaultRootWindow(display_));
   if (resources == nullptr) return false;
-  Layout layout;
-  layout.crtc = saved_.crtc;
-  layout.output = saved_.output;
-  layout.mode = saved_.mode;
-  layout.x = saved_.x;
-  layout.y = saved_.y;
-  layout.rotation = saved_.rotation;
-  layout.screenWidth = saved_.screenWidth;
-  layout.screenHeight = saved_.screenHeight;
-  layout.screenWidthMm = saved_.screenWidthMm;
-  layout.screenHeightMm = saved_.screenHeightMm;
-  const bool ok = Apply(display_, resources, layout);
+  const bool ok = Apply(display_, resources, saved_);
   XRRFreeScreenResources(resources);
   if (ok) {
     switched_ = false;

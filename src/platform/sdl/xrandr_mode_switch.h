@@ -4,6 +4,20 @@ struct _XDisplay;
 
 namespace frost::linux_host {
 
+// One monitor's mode and place, and the screen's size around it (X ids as Xlib's XID).
+struct MonitorLayout {
+  unsigned long crtc = 0;
+  unsigned long output = 0;
+  unsigned long mode = 0;
+  int x = 0;
+  int y = 0;
+  unsigned short rotation = 1;
+  int screenWidth = 0;
+  int screenHeight = 0;
+  int screenWidthMm = 0;
+  int screenHeightMm = 0;
+};
+
 // The display-mode switch of the full-screen run, made before any window exists so that the
 // server's refusal is known while the windowed mode can still be offered. It changes the mode
 // of the monitor SDL counts as display 0, grows or shrinks the screen around it, and puts back
@@ -28,22 +42,9 @@ class XrandrModeSwitch {
  private:
   void Close();
 
-  struct Saved {
-    unsigned long crtc = 0;
-    unsigned long output = 0;
-    unsigned long mode = 0;
-    int x = 0;
-    int y = 0;
-    unsigned short rotation = 1;
-    int screenWidth = 0;
-    int screenHeight = 0;
-    int screenWidthMm = 0;
-    int screenHeightMm = 0;
-  };
-
   _XDisplay* display_ = nullptr;
   bool switched_ = false;
-  Saved saved_;
+  MonitorLayout saved_;  // what the first Switch found
 };
 
 }  // namespace frost::linux_host
