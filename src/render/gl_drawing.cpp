@@ -82,6 +82,9 @@ bool GLExtensions::CopyToTextureMipmapped(int x, int y, int width, int height) c
   if (!generateMipmap) return false;
   glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP_SGIS, 1);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, width, height);
+  // The flag stays with the texture: left on, every later plain copy into it would rebuild the
+  // whole chain too, which costs a software renderer more than the copy itself.
+  glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP_SGIS, 0);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
@@ -89,8 +92,8 @@ bool GLExtensions::CopyToTextureMipmapped(int x, int y, int width, int height) c
   return true;
 }
 
-bool GLExtensions::BlurTexture(int width, int height, int passes, int spread,
-                               bool setViewport) const {
+bool GLExtensions::BlurTexture(int width, int height, int passes, int spread, bool setViewport,
+                               bool mipmaps) const {
   if (!IsPowerOfTwo(width) || !IsPowerOfTwo(height) || passes < 1) return false;
   if (setViewport) {
     glPushAttrib(GL_VIEWPORT_BIT);
@@ -131,7 +134,9 @@ bool GLExtensions::BlurTexture(int width, int height, int passes, int spread,
     DrawQuad(w, h);
   }
   glPopMatrix();
-  if (!CopyToTextureMipmapped(0, 0, width, height)) CopyToTexture(0, 0, width, height, true);
+  if (!mipmaps || !CopyToTextureMipmapped(0, 0, width, height)) {
+    CopyToTexture(0, 0, width, height, true);
+  }
 
   if (setViewport) glPopAttrib();
   return true;

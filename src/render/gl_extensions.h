@@ -53,7 +53,9 @@ struct GLExtensions {
   bool DrawSoftDisc(float scaleX, float scaleY, int segments, float inner, float brightness) const;
   bool CopyToTexture(int x, int y, int width, int height, bool setParams) const;
   bool CopyToTextureMipmapped(int x, int y, int width, int height) const;
-  bool BlurTexture(int width, int height, int passes, int spread, bool setViewport) const;
+  // Without `mipmaps` the result is only ever drawn magnified: one level, linear filtering.
+  bool BlurTexture(int width, int height, int passes, int spread, bool setViewport,
+                   bool mipmaps = true) const;
   bool BeginRenderToTexture(int width, int height) const;
   bool EndRenderToTexture() const;
   bool DrawFullScreenFade(float alpha, const float colour[3], bool invert) const;

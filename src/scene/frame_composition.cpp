@@ -101,7 +101,8 @@ void GlobeScene::GlowPass(int glowSize) {
   gl.CopyToTexture(0, 0, glowSize, glowSize, false);
 
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  gl.BlurTexture(glowSize, glowSize, 5, 5, false);
+  // Mip levels only matter where the overlay shrinks the glow: windows smaller than its square.
+  gl.BlurTexture(glowSize, glowSize, 5, 5, false, width < glowSize || height < glowSize);
   gl.EndRenderToTexture();
   glDisable(GL_SCISSOR_TEST);
 }
@@ -186,6 +187,10 @@ void GlobeScene::DrawGround(float brightness) {
 }
 
 void GlobeScene::DrawSkybox() {
+  // The sky lies behind everything and is drawn first, over a cleared depth buffer: testing or
+  // writing depth for a whole window of it would change no pixel.
+  glDisable(GL_DEPTH_TEST);
+  glDepthMask(GL_FALSE);
   Texture* slots = sceneTextures.get();
   glPushMatrix();
   slots[Slot::kSkyUp].Bind();
@@ -216,6 +221,8 @@ void GlobeScene::DrawSkybox() {
   glTranslatef(0.0f, 0.0f, -1.0f);
   gl.DrawQuad(-1.0f, -1.0f);
   glPopMatrix();
+  glDepthMask(GL_TRUE);
+  glEnable(GL_DEPTH_TEST);
 }
 
 }  // namespace frost
