@@ -152,6 +152,8 @@ void GlobeScene::GlowOverlay() {
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   glColor4f(1.0f, 1.0f, 1.0f, 1.5f);
+  // Everything in the scene lies behind the quad's depth, so testing it would pass everywhere.
+  glDisable(GL_DEPTH_TEST);
   gl.DrawQuad(2.0f, 2.0f);
 }
 

@@ -46,16 +46,14 @@ void GlobeScene::DrawLensFlare(const Float4& sun) {
   // The time this frame's composition has taken so far sets how fast the flare fades.
   const float elapsed = static_cast<float>(clock.SinceMark());
 
-  // The sun sprite lies far behind the glow overlay's depth and never reaches the frame; it
-  // is drawn for the state it leaves, as it always has been.
+  // The sun itself is never seen: its sprite would lie outside the sky box, behind the glow
+  // overlay. What remains of it is the state the flare below starts from.
   const Mat4d billboard = Billboard();
   glTranslatef(sun.x, sun.y, sun.z);
   glMultMatrixd(billboard.m);
-  glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_COLOR);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   sceneTextures[Slot::kSoftSprite].Bind();
-  gl.DrawQuad(0.5f, 0.5f);
   glDisable(GL_BLEND);
   glClear(GL_DEPTH_BUFFER_BIT);
 
