@@ -281,6 +281,21 @@ TEST_F(RenderGl, BlurSpreadsABrightColumnOverSevenPixelsAtSixFifthsBrightness) {
     }
   }
   EXPECT_NEAR(sum, 1.2 * 1.2, 0.05);
+
+  // The chain is built by the last copy alone: left switched on, every plain copy of the next
+  // frame would rebuild it again. Without mip levels the result is filtered linearly.
+  GLint generate = -1;
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_GENERATE_MIPMAP_SGIS, &generate);
+  EXPECT_EQ(generate, GL_FALSE);
+  GLint minFilter = 0;
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+  EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_LINEAR);
+  glEnable(GL_TEXTURE_2D);
+  ASSERT_TRUE(scene_->gl.BlurTexture(128, 128, 5, 5, true, false));
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_BLEND);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+  EXPECT_EQ(minFilter, GL_LINEAR);
   glViewport(0, 0, 256, 256);
 }
 
