@@ -9,6 +9,10 @@
 
 namespace frost {
 
+namespace {
+constexpr float kSnowLight = 0.15f;
+}  // namespace
+
 void GlobeScene::ComposeFrame(float t) {
   if (!sceneTextures) return;  // nothing to draw with before Init
   SceneRandom& random = TheSceneRandom();
@@ -108,6 +112,9 @@ void GlobeScene::GlowPass(int glowSize) {
 }
 
 void GlobeScene::MainPass() {
+  // The frame's alpha, 0.15 everywhere, sets how strongly each flake adds its light. The sky
+  // writes it with its colour, and nothing drawn before the snow changes it.
+  glClearColor(0.0f, 0.0f, 0.0f, kSnowLight);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   camera.Apply();
 
@@ -116,9 +123,13 @@ void GlobeScene::MainPass() {
   glTranslatef(static_cast<float>(camera.eye.x), static_cast<float>(camera.eye.y),
                static_cast<float>(camera.eye.z));
   glScalef(100.0f, 100.0f, 100.0f);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  // Over black, adding the sky and replacing with it give the same pixels; replacing lets the
+  // renderer skip reading the frame.
+  glDisable(GL_BLEND);
+  glColor4f(1.0f, 1.0f, 1.0f, kSnowLight);
   DrawSkybox();
   glPopMatrix();
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   DrawGround(1.0f);
 
   // The globe's shadow darkens the ground under it and follows it sideways.

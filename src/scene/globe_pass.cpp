@@ -98,12 +98,7 @@ void GlobeScene::DrawGlobe(int mode) {
   glDisable(GL_LIGHTING);
 
   if (mode == -1) {
-    // The frame's alpha becomes 0.15, which sets how strongly each flake adds its light.
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.15f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-
+    // Each flake adds its light scaled by the frame's alpha, which the main pass left at 0.15.
     glEnable(GL_BLEND);
     glDepthMask(GL_FALSE);
     glBlendFunc(GL_DST_ALPHA, GL_ONE);
