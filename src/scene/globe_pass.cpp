@@ -27,22 +27,10 @@ void GlobeScene::DrawGlobe(int mode) {
   glTranslatef(globeOffset.x, globeOffset.y, globeOffset.z);
   glScalef(4.15f, 4.15f, 4.15f);
 
-  // Glass body: the frost pattern projected down the Z axis, added to what lies behind.
   gl.ActiveTexture(0);
-  gl.ResetTextureMatrix();
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_ONE, GL_SRC_ALPHA);
-  glEnable(GL_TEXTURE_2D);
-  sceneTextures[Slot::kGlass].Bind();
-  gl.SelectTextureMatrix();
-  glLoadIdentity();
-  glScalef(0.5f, 0.5f, 1.0f);
-  gl.SelectModelviewMatrix();
   gl.ResetTextureUnits();
   glDisable(GL_LIGHTING);
-  glColor4f(0.33f, 0.33f, 0.33f, 0.33f);
-  sphereMesh.Draw(0);
 
   // Reflections: eye-space reflection vectors turned back into the world, then a quarter turn
   // about Y, so the environment stays put while the camera moves.
@@ -81,7 +69,31 @@ void GlobeScene::DrawGlobe(int mode) {
   centrepieceMesh.Draw(1);
   glPopMatrix();
 
+  // Glass body: the frost pattern projected down the Z axis, added to what lies behind. It lies
+  // behind the centrepiece wherever both are seen, so drawn second it skips what is hidden.
+  gl.DisableCubeMapReflection();
+  gl.EnableEyeLinearTexGen();
+  glFrontFace(GL_CCW);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_ONE, GL_SRC_ALPHA);
+  glEnable(GL_TEXTURE_2D);
+  sceneTextures[Slot::kGlass].Bind();
+  gl.SelectTextureMatrix();
+  glLoadIdentity();
+  glScalef(0.5f, 0.5f, 1.0f);
+  gl.SelectModelviewMatrix();
+  glColor4f(0.33f, 0.33f, 0.33f, 0.33f);
+  sphereMesh.Draw(0);
+
   // Outer shell: adds its reflection onto everything behind it, writing no depth.
+  gl.DisableTexGen();
+  gl.EnableCubeMapReflection();
+  gl.SelectTextureMatrix();
+  glLoadIdentity();
+  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+  glMultMatrixd(billboard.m);
+  gl.SelectModelviewMatrix();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   sceneTextures[Slot::kGlassCube].BindCubeMap();
   glDepthMask(GL_FALSE);
   glEnable(GL_BLEND);
