@@ -27,26 +27,25 @@ void GlobeScene::DrawGlobe(int mode) {
   glTranslatef(globeOffset.x, globeOffset.y, globeOffset.z);
   glScalef(4.15f, 4.15f, 4.15f);
 
-  gl.ActiveTexture(0);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   gl.ResetTextureUnits();
   glDisable(GL_LIGHTING);
+  gl.DisableVertexProgram();
 
   // Reflections: eye-space reflection vectors turned back into the world, then a quarter turn
   // about Y, so the environment stays put while the camera moves.
   const Mat4d billboard = Billboard();
-  gl.DisableTexGen();
-  gl.EnableCubeMapReflection();
-  glFrontFace(GL_CW);
-  gl.DisableVertexProgram();
-  sceneTextures[Slot::kGlassCube].BindCubeMap();
-  gl.SelectTextureMatrix();
-  glLoadIdentity();
-  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
-  glMultMatrixd(billboard.m);
-  gl.SelectModelviewMatrix();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  glDisable(GL_LIGHTING);
+  auto reflect = [this, &billboard] {
+    gl.DisableTexGen();
+    gl.EnableCubeMapReflection();
+    gl.SelectTextureMatrix();
+    glLoadIdentity();
+    glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+    glMultMatrixd(billboard.m);
+    gl.SelectModelviewMatrix();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  };
+  reflect();
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glDisable(GL_BLEND);
   sceneTextures[Slot::kCentrepieceCube].BindCubeMap();
@@ -86,14 +85,7 @@ void GlobeScene::DrawGlobe(int mode) {
   sphereMesh.Draw(0);
 
   // Outer shell: adds its reflection onto everything behind it, writing no depth.
-  gl.DisableTexGen();
-  gl.EnableCubeMapReflection();
-  gl.SelectTextureMatrix();
-  glLoadIdentity();
-  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
-  glMultMatrixd(billboard.m);
-  gl.SelectModelviewMatrix();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  reflect();
   sceneTextures[Slot::kGlassCube].BindCubeMap();
   glDepthMask(GL_FALSE);
   glEnable(GL_BLEND);
