@@ -70,8 +70,12 @@ std::unique_ptr<Mp3Decoder> Mp3Decoder::Open(const std::string& path, int rate, 
     error = FMOD_ERR_MEMORY;
     return nullptr;
   }
-  mpg123_param(handle, MPG123_FLAGS,
-               MPG123_FORCE_STEREO | MPG123_FORCE_FLOAT | MPG123_QUIET | MPG123_GAPLESS, 0.0);
+  // Tags are stepped over unread: nothing here shows them, and a corrupt tag's size field
+  // (up to 256 MB) would otherwise be allocated on every pass through a looped file.
+  mpg123_param(
+      handle, MPG123_FLAGS,
+      MPG123_FORCE_STEREO | MPG123_FORCE_FLOAT | MPG123_QUIET | MPG123_GAPLESS | MPG123_SKIP_ID3V2,
+      0.0);
   mpg123_param(handle, MPG123_RESYNC_LIMIT, kOpeningResyncLimit, 0.0);
   mpg123_format_none(handle);
   mpg123_format(handle, rate, MPG123_STEREO, MPG123_ENC_FLOAT_32);
