@@ -17,7 +17,6 @@ void GlobeScene::DrawGlobe(int mode) {
   gl.ActiveTexture(0);
 
   // Planes given under the camera's view: the generated coordinates are world coordinates.
-  gl.EnableEyeLinearTexGen();
   const float s[4] = {1, 0, 0, 0};
   const float tPlane[4] = {0, 1, 0, 0};
   const float r[4] = {0, 0, 1, 0};
@@ -75,7 +74,6 @@ void GlobeScene::DrawGlobe(int mode) {
   glFrontFace(GL_CCW);
   glEnable(GL_BLEND);
   glBlendFunc(GL_ONE, GL_SRC_ALPHA);
-  glEnable(GL_TEXTURE_2D);
   sceneTextures[Slot::kGlass].Bind();
   gl.SelectTextureMatrix();
   glLoadIdentity();
