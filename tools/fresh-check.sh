@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Runs a command on a fresh Debian 12 machine: a minimal root made by mmdebstrap, with /proc,
+# Runs a command on a fresh Debian machine: a minimal root made by mmdebstrap, with /proc,
 # /sys and /dev mounted, holding a clean clone of this repository's HEAD (never the work tree,
-# so an uncommitted file cannot make it pass). Without arguments the command is the README's
-# test command, `bash tools/test.sh`. Exits with the command's exit code.
+# so an uncommitted file cannot make it pass). Without a command it is the README's test
+# command, `bash tools/test.sh`. Exits with the command's exit code.
+#   tools/fresh-check.sh [--release bookworm|trixie|12|13] [COMMAND...]
+# The release defaults to Debian 12 (bookworm). FROST_WERROR, when set, is passed in, so that
+# CI can build the fresh root with warnings as errors while a user's build never is.
 #
 # Only the bare minimal root and downloaded .deb files are cached between runs (in
 # FRESH_CACHE, default /var/cache/frostmote-fresh); every package the command installs is
@@ -10,10 +13,20 @@
 # FRESH_KEEP_BASE_DAYS (default 7) says how old a cached root may be before it is remade.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+release=bookworm
+if [ "${1:-}" = --release ]; then
+  release=${2:?--release needs a Debian release}
+  shift 2
+fi
+case "$release" in
+  12 | bookworm) release=bookworm number=12 ;;
+  13 | trixie) release=trixie number=13 ;;
+  *) echo "fresh-check: unknown release $release (bookworm or trixie)" >&2; exit 2 ;;
+esac
 command_line=${*:-bash tools/test.sh}
 
 if [ "$(id -u)" -ne 0 ]; then
-  exec sudo --preserve-env=FRESH_CACHE,FRESH_KEEP_BASE_DAYS bash "$0" "$@"
+  exec sudo --preserve-env=FRESH_CACHE,FRESH_KEEP_BASE_DAYS,FROST_WERROR bash "$0" --release "$release" "$@"
 fi
 if ! command -v mmdebstrap >/dev/null; then
   apt-get update -qq
@@ -22,25 +35,25 @@ if ! command -v mmdebstrap >/dev/null; then
 fi
 
 cache=${FRESH_CACHE:-/var/cache/frostmote-fresh}
-base="$cache/bookworm-minbase.tar"
-mkdir -p "$cache/archives/partial"
+base="$cache/$release-minbase.tar"
+mkdir -p "$cache/$release/archives/partial"
 # One run at a time per cache: two package managers must not share one download folder.
 exec 9>"$cache/lock"
 flock 9
 
-# The same package sources as this machine where it has them, so that a fresh machine and
-# this one see the same archive.
+# The same mirror as this machine where it names one, for the release asked for: its
+# deb822 list with the suites renamed (bookworm-security becomes trixie-security).
 sources=()
-for candidate in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; do
-  if [ -s "$candidate" ]; then
-    sources=("$candidate")
-    break
-  fi
-done
+if [ -s /etc/apt/sources.list.d/debian.sources ]; then
+  this=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+  sed "s/\b$this\b/$release/g" /etc/apt/sources.list.d/debian.sources \
+    >"$cache/$release.sources"
+  sources=("$cache/$release.sources")
+fi
 
 if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +"${FRESH_KEEP_BASE_DAYS:-7}")" ]; then
-  echo "== fresh-check: making a minimal Debian 12 root =="
-  mmdebstrap --quiet --variant=minbase --format=tar bookworm "$base.new" "${sources[@]}"
+  echo "== fresh-check: making a minimal Debian $number root =="
+  mmdebstrap --quiet --variant=minbase --format=tar "$release" "$base.new" "${sources[@]}"
   mv "$base.new" "$base"
 fi
 
@@ -95,16 +108,16 @@ mount --make-rslave "$rootfs/dev"
 mount -t tmpfs -o mode=1777 tmpfs "$rootfs/dev/shm"
 mount -t tmpfs -o mode=1777 tmpfs "$rootfs/tmp"
 # Downloads only: apt unpacks and configures every package anew.
-mount --bind "$cache/archives" "$rootfs/var/cache/apt/archives"
+mount --bind "$cache/$release/archives" "$rootfs/var/cache/apt/archives"
 
 git -C "$root" rev-parse --verify HEAD >/dev/null
 git clone --quiet --no-hardlinks "$root" "$rootfs/root/frostmote"
 git -C "$rootfs/root/frostmote" checkout --quiet --detach "$(git -C "$root" rev-parse HEAD)"
-echo "== fresh-check: $(git -C "$root" rev-parse --short HEAD) in a fresh root: $command_line =="
+echo "== fresh-check: $(git -C "$root" rev-parse --short HEAD) in a fresh Debian $number root: $command_line =="
 
 start=$(date +%s)
 set +e
-chroot "$rootfs" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" \
+chroot "$rootfs" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${FROST_WERROR:+FROST_WERROR="$FROST_WERROR"} \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   /bin/bash -c "cd /root/frostmote && $command_line" </dev/null &
 child=$!
@@ -112,5 +125,5 @@ wait "$child"
 status=$?
 child=
 set -e
-echo "== fresh-check: exit code $status after $(($(date +%s) - start)) s =="
+echo "== fresh-check ($release): exit code $status after $(($(date +%s) - start)) s =="
 exit "$status"

@@ -129,6 +129,9 @@ class Platform {
   virtual std::string Environment(const std::string& name) = 0;
   virtual std::string CurrentDirectory() = 0;
   virtual bool SetCurrentDirectory(const std::string& path) = 0;
+  // What separates folders in the paths a user sees and chooses. The core writes its own with
+  // '\\'; a host whose paths read otherwise shows and stores them in its own form.
+  virtual char PathSeparator() { return '\\'; }
 
   // Clocks. The performance counter may be missing (frequency query fails); the millisecond
   // timer wraps every 49.7 days.

@@ -47,7 +47,7 @@ bool OnInitDialog(DialogView& dialog) {
   dialog.SetCheck(kMp3Radio, true);
   dialog.SetCheck(kDanceCheck, true);
   dialog.SetCheck(kFpsCheck, false);
-  const std::string defaultPath = g_installPath + SettingsStore::kDefaultMusicFile;
+  const std::string defaultPath = SettingsStore::DefaultMusicPath(g_installPath);
   dialog.SetText(kPathEdit, defaultPath);
 
   // Starting from what the dialog shows, a config.cfg too short to hold every field changes

@@ -1,5 +1,6 @@
 #include "settings/saver_settings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -55,6 +56,12 @@ void Deserialize(const std::string& bytes, SaverSettings& settings) {
   if (size < kFlagBytes) return;  // no path part: the path keeps its value
   const std::string path = bytes.substr(kFlagBytes, size - kFlagBytes);
   settings.mp3Path = path.substr(0, path.find('\0'));
+}
+
+std::string DefaultMusicPath(const std::string& installPath) {
+  std::string file = kDefaultMusicFile;
+  std::replace(file.begin(), file.end(), '\\', Os().PathSeparator());
+  return installPath + file;
 }
 
 std::string SettingsFilePath(const std::string& installPath) {

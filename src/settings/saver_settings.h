@@ -24,6 +24,8 @@ namespace SettingsStore {
 
 // The music both the full-screen run and the dialog fall back on, after the installation folder.
 inline constexpr const char* kDefaultMusicFile = "\\scene\\data\\endcreds.mp3";
+// The installation folder and the default music, with the host's own folder separator.
+std::string DefaultMusicPath(const std::string& installPath);
 
 // How much of config.cfg is read; the path part is what follows the six flag bytes.
 inline constexpr std::size_t kMaxFileBytes = 2048;

@@ -43,7 +43,7 @@ bool PrepareSceneRun() {
   // Defaults first, so that a config.cfg that is missing, or too short to hold every field,
   // leaves the fields it lacks at their defaults.
   SettingsStore::SetDefaults(g_settings);
-  g_settings.mp3Path = g_installPath + EntryTexts::kDefaultMusic;
+  g_settings.mp3Path = SettingsStore::DefaultMusicPath(g_installPath);
   SettingsStore::Load(g_installPath, g_settings);
   return true;
 }

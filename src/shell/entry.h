@@ -12,7 +12,6 @@ inline constexpr const char* kFatalCaption = "Fatal error";
 inline constexpr const char* kClassRegistration = "Class registration failed";
 inline constexpr const char* kPassword = "Sorry, password check is only\navailable on NT os's";
 inline constexpr const char* kPasswordCaption = "KV Saver";
-inline constexpr const char* kDefaultMusic = SettingsStore::kDefaultMusicFile;
 }  // namespace EntryTexts
 
 // Reads the command line, runs the mode it selects with `scene` as the scene object, and

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # cpack builds frostmote_<version>_amd64.deb: the program in /usr/bin, its data in
 # /usr/share/frostmote, the key in /etc/frostmote/install.reg as a conffile naming that folder,
-# the manual page, the xscreensaver files and the screensaver theme, with the libraries it needs
-# as dependencies. The package installs with dpkg, the installed saver finds its data, the real
+# the manual page, the xscreensaver files and the screensaver theme, with the packages of this
+# release that hold its libraries as dependencies, and nothing Debian's lintian objects to.
+# The package installs with dpkg, every library of the installed program resolves, the
+# installed saver finds its data, the real
 # MATE screensaver runs it as its theme inside its own window and stops it again, the saver
 # says "Fatal error" once the key is gone, and purging the package leaves none of its files.
 #
@@ -27,8 +29,9 @@ esac
 [ -e /usr/bin/frostmote ] && skip "/usr/bin/frostmote exists already; this test would replace it"
 e2e_init deb_package
 use_shared_display
-for tool in mate-screensaver mate-screensaver-command dbus-daemon; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages mate-screensaver, dbus-daemon)"
+for tool in mate-screensaver mate-screensaver-command dbus-daemon lintian; do
+  command -v "$tool" >/dev/null ||
+    fail "$tool is missing (Debian packages mate-screensaver, dbus-daemon, lintian)"
 done
 build=${E2E_BUILD_DIR:?E2E_BUILD_DIR names the build tree}
 cpack=${E2E_CPACK:-cpack}
@@ -46,20 +49,35 @@ deb="$E2E_TMP/package/frostmote_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$E2E_TMP/package")"
 log "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
-# Every library the program links to, found by dpkg-shlibdeps, and the font and icon loader
-# that the dialogs need beside them.
+# Debian's own checker, errors and warnings alike (its caution against running as root aside).
+lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'running with root privileges' \
+  >"$E2E_TMP/lintian.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] && [ ! -s "$E2E_TMP/lintian.log" ] ||
+  { cat "$E2E_TMP/lintian.log" >&2; fail "lintian objects to the package"; }
+log "lintian: no remarks"
+
+# The package of this release that holds each library the program links to (whatever its name:
+# Debian 13 renamed many), and the font and icon loader that the dialogs need beside them.
 depends=$(dpkg-deb -f "$deb" Depends)
 log "Depends: $depends"
-for library in libsdl2-2.0-0 libgtk-3-0 libmpg123-0 libjpeg62-turbo libc6 fonts-dejavu-core \
-  librsvg2-common; do
-  grep -q "\\b$library\\b" <<<"$depends" || fail "Depends lacks $library"
+needed=$(objdump -p "$build/bin/frostmote" | awk '$1 == "NEEDED" { print $2 }')
+[ -n "$needed" ] || fail "objdump found no libraries in the program"
+for library in $needed; do
+  path=$(ldd "$build/bin/frostmote" | awk -v l="$library" '$1 == l { print $3 }')
+  owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -n1 | cut -d: -f1)
+  [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -n1 | cut -d: -f1)
+  [ -n "$owner" ] || fail "no package holds $library ($path)"
+  grep -q "\\b$owner\\b" <<<"$depends" || fail "Depends lacks $owner, which holds $library"
+done
+for package in fonts-dejavu-core librsvg2-common; do
+  grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "the package is not for amd64"
 [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles)" = /etc/frostmote/install.reg ] ||
   fail "the key is not the package's one conffile"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||' | sort >"$E2E_TMP/contents"
 for path in usr/bin/frostmote etc/frostmote/install.reg usr/share/frostmote/font.tga \
-  usr/share/man/man6/frostmote.6 usr/libexec/xscreensaver/frostmote \
+  usr/share/man/man6/frostmote.6.gz usr/libexec/xscreensaver/frostmote \
   usr/share/xscreensaver/config/frostmote.xml usr/share/applications/screensavers/frostmote.desktop; do
   grep -qx "$path" "$E2E_TMP/contents" || fail "the package lacks /$path"
 done
@@ -74,9 +92,12 @@ dpkg -i "$deb" >"$E2E_TMP/dpkg.log" 2>&1 || { cat "$E2E_TMP/dpkg.log" >&2; fail 
 grep -qxF 'path=/usr/share/frostmote' /etc/frostmote/install.reg ||
   fail "the installed key does not name /usr/share/frostmote"
 if command -v man >/dev/null; then
-  [ "$(man -w frostmote 2>/dev/null)" = /usr/share/man/man6/frostmote.6 ] ||
+  [ "$(man -w frostmote 2>/dev/null)" = /usr/share/man/man6/frostmote.6.gz ] ||
     fail "man does not find the manual page"
 fi
+
+missing=$(ldd /usr/bin/frostmote | grep 'not found')
+[ -z "$missing" ] || fail "the installed program's libraries do not all resolve: $missing"
 
 FROSTMOTE=/usr/bin/frostmote
 expect_saver_finds_data /usr/share/frostmote
@@ -119,7 +140,8 @@ case $status in
   "" | *not-installed) ;;
   *) fail "dpkg still knows frostmote after the purge: $status" ;;
 esac
-for path in /usr/bin/frostmote /etc/frostmote /usr/share/frostmote /usr/share/man/man6/frostmote.6 \
+for path in /usr/bin/frostmote /etc/frostmote /usr/share/frostmote /usr/share/doc/frostmote \
+  /usr/share/man/man6/frostmote.6.gz \
   /usr/libexec/xscreensaver/frostmote /usr/share/xscreensaver/config/frostmote.xml \
   /usr/share/applications/screensavers/frostmote.desktop; do
   [ -e "$path" ] || [ -L "$path" ] && fail "$path is still there after the purge"

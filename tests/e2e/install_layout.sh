@@ -24,8 +24,9 @@ prefix="$E2E_TMP/install root"
 # Exactly these files, plus the build tree's data folder, and nothing else.
 {
   printf '%s\n' bin/frostmote etc/frostmote/install.reg libexec/xscreensaver/frostmote \
-    share/man/man6/frostmote.6 share/xscreensaver/config/frostmote.xml \
-    share/applications/screensavers/frostmote.desktop
+    share/man/man6/frostmote.6.gz share/xscreensaver/config/frostmote.xml \
+    share/applications/screensavers/frostmote.desktop share/doc/frostmote/copyright \
+    share/doc/frostmote/changelog.gz
   (cd "$build/share/frostmote" && find . \( -type f -o -type l \) -printf 'share/frostmote/%P\n')
 } | sort >"$E2E_TMP/expected"
 (cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n') | sort >"$E2E_TMP/installed"
@@ -48,9 +49,9 @@ link="$prefix/libexec/xscreensaver/frostmote"
 
 if command -v man >/dev/null; then
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
-    "$prefix/share/man/man6/frostmote.6" 2>&1 >/dev/null)
+    "$prefix/share/man/man6/frostmote.6.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "the manual page has roff warnings: $warnings"
-  page=$(MANWIDTH=80 man -l "$prefix/share/man/man6/frostmote.6" 2>/dev/null)
+  page=$(MANWIDTH=80 man -l "$prefix/share/man/man6/frostmote.6.gz" 2>/dev/null)
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES ENVIRONMENT "EXIT STATUS"; do
     grep -qx "$section" <<<"$page" || fail "the manual page has no $section section"
   done

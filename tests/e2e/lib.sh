@@ -87,9 +87,9 @@ start_program() {
   for _ in $(seq 200); do
     exe=$(readlink "/proc/$PROGRAM_PID/exe" 2>/dev/null)
     [ "$exe" = "$want" ] && return 0
+    program_running || return 0  # ended already; its exit code tells the rest
     sleep 0.01
   done
-  program_running || return 0  # ended already; its exit code tells the rest
   fail "pid $PROGRAM_PID is $exe, not the program"
 }
 

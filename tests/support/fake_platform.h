@@ -35,6 +35,7 @@ class FakePlatform : public Platform {
   // Scripted state.
   std::string commandLine = "frostmote.scr";
   std::string currentDirectory = "/";
+  char pathSeparator = '\\';
   bool hasPerformanceCounter = true;
   std::int64_t frequency = 1000000;
   std::int64_t counter = 0;
@@ -83,6 +84,7 @@ class FakePlatform : public Platform {
   std::string CommandLine() override { return commandLine; }
   std::string CurrentDirectory() override { return currentDirectory; }
   bool SetCurrentDirectory(const std::string& path) override;
+  char PathSeparator() override { return pathSeparator; }
   bool QueryPerformanceFrequency(std::int64_t& countsPerSecond) override;
   std::int64_t QueryPerformanceCounter() override { return counter; }
   std::uint32_t TimeGetTime() override { return milliseconds; }

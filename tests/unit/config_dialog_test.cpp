@@ -179,6 +179,16 @@ TEST_F(ConfigDialogTest, OkWithoutConfigFileWritesTheDefaults) {
   EXPECT_TRUE(view.ended);
   EXPECT_EQ(view.result, 1);
   EXPECT_TRUE(view.boxes.empty());
+
+  // A host with '/' paths shows and stores the default music in its own form.
+  os->pathSeparator = '/';
+  std::filesystem::remove(File());
+  FakeDialogView linuxView{ConfigDialogProc, {kMp3Radio}, {kDanceCheck, kFpsCheck}};
+  linuxView.Init();
+  EXPECT_EQ(linuxView.Control(kPathEdit).text, "/opt/frostmote/scene/data/endcreds.mp3");
+  linuxView.Command(kOk);
+  EXPECT_EQ(ReadFileBytes(File()),
+            Flags("\x00\x01\x01\x00\x00\x00") + "/opt/frostmote/scene/data/endcreds.mp3");
 }
 
 TEST_F(ConfigDialogTest, OkStoresWhatTheControlsShow) {

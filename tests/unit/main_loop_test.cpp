@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shell/run_state.h"
 #include "support/fake_platform.h"
 

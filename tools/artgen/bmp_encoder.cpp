@@ -86,13 +86,13 @@ std::vector<std::uint8_t> EncodeIco8(const PaletteImage& image, const std::vecto
   PutDib(out, image, image.height * 2);
   // The mask: one bit a pixel, set where the screen shows through, bottom row first.
   for (int y = image.height - 1; y >= 0; --y) {
-    std::vector<std::uint8_t> row(maskRowBytes, 0);
+    const std::size_t row = out.size();
+    out.resize(row + maskRowBytes, 0);
     for (int x = 0; x < image.width; ++x) {
       if (!opaque[static_cast<std::size_t>(y) * image.width + x]) {
-        row[static_cast<std::size_t>(x) / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+        out[row + static_cast<std::size_t>(x) / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
       }
     }
-    out.insert(out.end(), row.begin(), row.end());
   }
   return out;
 }

@@ -14,5 +14,5 @@ for lib in libjpeg.a libkissfft-float.a libmpg123.a libgtest.a libmp3lame.a; do
 done
 bash "$root/tools/build.sh"
 cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DFROST_WERROR=ON -DFROST_HOST_BUILD_DIR="$host" -DFROST_WIN_DEPS_DIR="$deps" "$@" >/dev/null
+  -DFROST_WERROR="$([ "${FROST_WERROR:-0}" = 1 ] && echo ON || echo OFF)" -DFROST_HOST_BUILD_DIR="$host" -DFROST_WIN_DEPS_DIR="$deps" "$@" >/dev/null
 cmake --build "$tree" --parallel "$(nproc)"

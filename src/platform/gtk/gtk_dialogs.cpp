@@ -50,6 +50,15 @@ bool ShowMessageBoxWithGtk(WindowHandle owner, const std::string& text, const st
   return true;
 }
 
+bool ShowNoXServerBoxWithGtk(const std::string& text, const std::string& caption) {
+  // This box names no X window, so the Wayland display that the session itself runs on will do.
+  gdk_set_allowed_backends("wayland");
+  if (!gtk_init_check(nullptr, nullptr)) return false;
+  EndOnTerminationSignals();
+  ShowGtkMessageBox({}, text, caption, MessageButtons::Ok, MessageIcon::Error);
+  return true;
+}
+
 void OpenWebAddressWithGtk(const std::string& address) {
   if (!EnsureGtk()) return;
   GError* error = nullptr;

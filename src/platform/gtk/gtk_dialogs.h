@@ -18,6 +18,11 @@ int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc);
 bool ShowMessageBoxWithGtk(WindowHandle owner, const std::string& text, const std::string& caption,
                            MessageButtons buttons, MessageIcon icon, MessageAnswer& answer);
 
+// The one box that cannot go to an X server, because none answers: shown on the session's
+// Wayland display when there is one, and ended by OK or a termination signal (exit code 0).
+// False when GTK cannot open a display.
+bool ShowNoXServerBoxWithGtk(const std::string& text, const std::string& caption);
+
 // Hands the address to the desktop's handler for it; failures are not reported.
 void OpenWebAddressWithGtk(const std::string& address);
 

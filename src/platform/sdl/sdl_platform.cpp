@@ -44,6 +44,9 @@ SdlPlatform::SdlPlatform() {
   // A message box over the saver must not minimise it, and leaving full screen is ours to do.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "1");
+  // The mode switch, the child windows and xscreensaver's windows are X11's: in a Wayland
+  // session SDL must use XWayland too, whichever driver it or SDL_VIDEODRIVER would choose.
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
 }
 
 SdlPlatform::~SdlPlatform() {

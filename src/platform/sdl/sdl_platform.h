@@ -22,6 +22,7 @@ class SdlPlatform : public Platform {
   std::string CommandLine() override;
   std::string CurrentDirectory() override;
   bool SetCurrentDirectory(const std::string& path) override;
+  char PathSeparator() override { return '/'; }
   bool QueryPerformanceFrequency(std::int64_t& countsPerSecond) override;
   std::int64_t QueryPerformanceCounter() override;
   std::uint32_t TimeGetTime() override;
