@@ -14,6 +14,10 @@ program=${BUILD_DIR:-$root/build}/bin/frostmote
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$program" /s
 fi
+# A Wayland session without XWayland: the saver itself tells the user what it needs.
+if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$program" /s
+fi
 
 shots=${SHOT_DIR:-$root/screenshots}
 seconds=${RUN_SECONDS:-7}

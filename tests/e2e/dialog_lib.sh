@@ -53,7 +53,7 @@ hex_of_text() { printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n'; }
 default_music_path() {
   local key
   key="$(dirname "$(dirname "$(readlink -f "$FROSTMOTE")")")/etc/frostmote/install.reg"
-  printf '%s\\scene\\data\\endcreds.mp3' "$(sed -n 's/^path=//p' "$key")"
+  printf '%s/scene/data/endcreds.mp3' "$(sed -n 's/^path=//p' "$key")"
 }
 
 # expect_config HEX_FLAGS PATH: config.cfg holds these six flag bytes followed by PATH.
