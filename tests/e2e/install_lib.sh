@@ -77,7 +77,7 @@ wait_for_no_hack() {
 # folder, and shows none of its own windows: the configuration dialog, the display-mode
 # question, a window of its own, an error.
 expect_scene() {
-  local pid=$1 geometry=$2 what=$3 shot colour red=0 green=0 blue=0 caption
+  local pid=$1 geometry=$2 what=$3 shot colour caption
   local strip="${geometry%%x*}x40+${geometry#*+}"
   local deadline=$(($(now_ms) + 15000))
   while :; do
@@ -86,12 +86,9 @@ expect_scene() {
     done
     [ -d "/proc/$pid" ] || fail "$what: the hack ended"
     shot=$(screenshot "$what") || fail "no screenshot"
-    colour=$(convert "$shot" -crop "$strip" +repage -scale '1x1!' \
-      -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2>/dev/null)
-    read -r red green blue <<<"$colour"
-    [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ] && break
+    colour=$(sky_in "$shot" "$strip") && break
     [ "$(now_ms)" -lt "$deadline" ] ||
-      fail "$what: no sky at the top of $geometry (last mean colour: $red $green $blue)"
+      fail "$what: no sky at the top of $geometry (last mean colour: $colour)"
     sleep 0.3
   done
   log "$what: sky drawn (mean colour $colour)"

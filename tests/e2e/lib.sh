@@ -192,6 +192,17 @@ screenshot() {
   echo "$file"
 }
 
+# sky_in FILE GEOMETRY: prints the mean colour "R G B" of that part of an image, and succeeds
+# when it is the winter sky: blue, and well above red.
+sky_in() {
+  local colour red green blue
+  colour=$(convert "$1" -crop "$2" +repage -scale '1x1!' \
+    -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info: 2>/dev/null)
+  echo "$colour"
+  read -r red green blue <<<"$colour"
+  [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ]
+}
+
 # region_colours FILE GEOMETRY: the distinct colours of that part of an image, one a line, as
 # upper-case #RRGGBB.
 region_colours() {

@@ -34,7 +34,7 @@ log "weston on $WAYLAND_DISPLAY, XWayland on $DISPLAY"
 # geometry that matches the pattern GEOMETRY and the winter sky at its top (a rootless X server
 # keeps no picture of its root window to grab).
 expect_sky_in_window() {
-  local want=$1 what=$2 window="" geometry="" colour="" red green blue
+  local want=$1 what=$2 window="" geometry="" colour=""
   local deadline=$(($(now_ms) + 60000))
   while :; do
     program_running || fail "$what: the program ended"
@@ -42,10 +42,7 @@ expect_sky_in_window() {
     geometry=$([ -n "$window" ] && window_geometry "$window")
     # shellcheck disable=SC2053
     if [[ $geometry == $want ]] && import -window "$window" "$E2E_ARTIFACTS/$what.png" 2>/dev/null; then
-      colour=$(convert "$E2E_ARTIFACTS/$what.png" -crop 'x40+0+0' +repage -scale '1x1!' \
-        -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)
-      read -r red green blue <<<"$colour"
-      [ "${blue:-0}" -ge 150 ] && [ "$blue" -ge $((red + 60)) ] && break
+      colour=$(sky_in "$E2E_ARTIFACTS/$what.png" 'x40+0+0') && break
     fi
     [ "$(now_ms)" -lt "$deadline" ] ||
       fail "$what: no sky in a $want window (window '$window' at '$geometry', colour '$colour')"
