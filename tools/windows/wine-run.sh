@@ -3,6 +3,7 @@
 # Windows tree's tests run through.
 #   tools/windows/wine-run.sh PROGRAM.exe [ARGS...]
 #   tools/windows/wine-run.sh --wait    waits until every program in the prefix has ended
+#   tools/windows/wine-run.sh --kill    ends the prefix's session now
 # FROST_WINEPREFIX picks the prefix (default build-win/wine-prefix); it is made on first use.
 # The user's own WINEPREFIX is never touched.
 set -euo pipefail
@@ -27,6 +28,8 @@ server=$(dirname "$wine")/wineserver64
 export WINESERVER=$server
 if [ "${1:-}" = --wait ]; then
   exec "$server" --wait
+elif [ "${1:-}" = --kill ]; then
+  exec "$server" -k
 fi
 
 # Tests start in parallel; only one of them may create the prefix, and the others wait for it
