@@ -260,7 +260,9 @@ host_window() {
   "$E2E_X_CLIENT" host "$1" "$2" "$3" >"$E2E_TMP/host" &
   HOST_PID=$!
   track_pid "$HOST_PID"
-  for _ in $(seq 100); do [ -s "$E2E_TMP/host" ] && break; sleep 0.05; done
+  # Generous: only a failure waits this long, and a busy machine may take seconds to start it.
+  local deadline=$(($(now_ms) + 60000))
+  until [ -s "$E2E_TMP/host" ] || [ "$(now_ms)" -ge "$deadline" ]; do sleep 0.05; done
   HOST=$(cat "$E2E_TMP/host")
   [ -n "$HOST" ] || fail "the host window did not appear"
 }
