@@ -73,6 +73,8 @@ void GlobeScene::GlowPass(int glowSize) {
   DrawSkybox();
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glPopMatrix();
+  // In the glow the ground keeps its depth, which hides from the glow whatever sinks below it.
+  glEnable(GL_DEPTH_TEST);
   DrawGround(0.3f);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glFrontFace(GL_CCW);
@@ -201,7 +203,9 @@ void GlobeScene::DrawGround(float brightness) {
 
 void GlobeScene::DrawSkybox() {
   // The sky lies behind everything and is drawn first, over a cleared depth buffer: testing or
-  // writing depth for a whole window of it would change no pixel.
+  // writing depth for a whole window of it would change no pixel. The test stays off after
+  // it: the main pass lays the ground and the shadow under the globe without depth, so that a
+  // globe pushed down into them still shows whole.
   glDisable(GL_DEPTH_TEST);
   glDepthMask(GL_FALSE);
   Texture* slots = sceneTextures.get();
@@ -235,7 +239,6 @@ void GlobeScene::DrawSkybox() {
   gl.DrawQuad(-1.0f, -1.0f);
   glPopMatrix();
   glDepthMask(GL_TRUE);
-  glEnable(GL_DEPTH_TEST);
 }
 
 }  // namespace frost

@@ -48,6 +48,9 @@ void GlobeScene::DrawGlobe(int mode) {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glDisable(GL_BLEND);
   sceneTextures[Slot::kCentrepieceCube].BindCubeMap();
+  // Without cube maps the centrepiece wears the frost pattern rather than whichever 2D
+  // texture the ground or the shadow left bound.
+  if (!gl.cubeMap) sceneTextures[Slot::kGlass].Bind();
 
   // Centrepiece: turns at 20 degrees a second about its upright axis; the plaque and emblem
   // also spin in their own plane.

@@ -84,6 +84,7 @@ void CaptureRun::Run() {
   std::string command = Quoted(g_tool) + " --size " + size + " --step " + step;
   if (!request_.fade) command += " --fade off";
   if (request_.embedded) command += " --embedded";
+  if (request_.cursorY != 0) command += " --cursor 0," + std::to_string(request_.cursorY);
   if (!request_.music.empty()) {
     command +=
         " --music " + Quoted(request_.music) + (request_.dance ? " --dance on" : " --dance off");

@@ -21,6 +21,7 @@ struct CaptureRequest {
   std::string music;  // an MP3 the run plays (and the globe may dance to); none: silent
   bool dance = true;
   bool embedded = false;  // the view of a run inside another program's window of this size
+  int cursorY = 0;        // where the mouse stands after the first frame, which finds it at 0
 };
 
 // Where the globe stood after one frame (its offset from the middle of the scene).

@@ -26,8 +26,9 @@ std::int64_t DrivenPlatform::QueryPerformanceCounter() {
 }
 
 bool DrivenPlatform::GetCursorPos(int& x, int& y) {
-  x = 0;
-  y = 0;
+  x = cursorRead_ ? cursorX : 0;
+  y = cursorRead_ ? cursorY : 0;
+  cursorRead_ = true;
   return true;
 }
 

@@ -9,8 +9,8 @@ namespace frost::capture {
 
 // The real SDL2 backend with a clock the capture tool drives: the counter stands at the frame's
 // start and moves on by a fixed step with every read, so the time a frame "takes" is the same
-// on every run. The cursor never moves, and message boxes go to the terminal instead of
-// waiting for a person.
+// on every run. The cursor stands still unless a script moves it, and message boxes go to the
+// terminal instead of waiting for a person.
 class DrivenPlatform : public linux_host::SdlPlatform {
  public:
   static constexpr std::int64_t kCountsPerSecond = 1000000;  // microseconds
@@ -32,6 +32,10 @@ class DrivenPlatform : public linux_host::SdlPlatform {
 
   // Each clock read within a frame moves time on by this much.
   std::int64_t readStep = 1000;
+  // Where the cursor stands after the scene's first look at it, which finds it at (0, 0): the
+  // globe is pushed as far as a hand that moved it there would push it.
+  int cursorX = 0;
+  int cursorY = 0;
 
  private:
   bool driven_ = true;
@@ -39,6 +43,7 @@ class DrivenPlatform : public linux_host::SdlPlatform {
   void* audioUser_ = nullptr;
   std::int64_t frameStart_ = 0;
   std::int64_t reads_ = 0;
+  bool cursorRead_ = false;
 };
 
 }  // namespace frost::capture

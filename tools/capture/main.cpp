@@ -3,9 +3,11 @@
 // unpaced on the real clock and prints frame rates.
 //
 //   frostmote-capture [--size WxH] [--embedded] [--step MS] [--fade on|off] [--out DIR]
-//                     [--jpeg] [--music FILE [--dance on|off]] [--trace FILE] SECONDS...
+//                     [--jpeg] [--music FILE [--dance on|off]] [--trace FILE] [--cursor X,Y]
+//                     SECONDS...
 //   (--embedded: the view of a run inside another program's window of that size, rather than
-//   the full-screen one; --trace writes "SECONDS X Y Z", the globe's offset, after every frame)
+//   the full-screen one; --trace writes "SECONDS X Y Z", the globe's offset, after every frame;
+//   --cursor moves the cursor from (0, 0) to X,Y after the first frame)
 //   frostmote-capture --bench SECONDS [--size WxH]
 #include <algorithm>
 #include <chrono>
@@ -47,6 +49,7 @@ struct Options {
   bool jpeg = false;  // JPEG files instead of PNG
   bool embedded = false;
   std::string trace;  // a file that gets the globe's offset after every frame
+  int cursor[2] = {0, 0};
   std::vector<double> times;
 };
 
@@ -66,6 +69,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.fade = value == "on";
     } else if (arg == "--trace" && hasValue) {
       options.trace = argv[++i];
+    } else if (arg == "--cursor" && hasValue) {
+      if (std::sscanf(argv[++i], "%d,%d", &options.cursor[0], &options.cursor[1]) != 2) {
+        return false;
+      }
     } else if (arg == "--embedded") {
       options.embedded = true;
     } else if (arg == "--jpeg") {
@@ -226,13 +233,16 @@ int main(int argc, char** argv) {
                  "usage: frostmote-capture [--size WxH] [--embedded] [--step MS] [--fade on|off] "
                  "[--out DIR]\n"
                  "                         [--jpeg] [--music FILE [--dance on|off]] [--trace FILE] "
-                 "SECONDS...\n"
+                 "[--cursor X,Y]\n"
+                 "                         SECONDS...\n"
                  "       frostmote-capture --bench SECONDS [--size WxH]\n");
     return 2;
   }
   auto& platform = static_cast<capture::DrivenPlatform&>(DefaultPlatform());
   const bool bench = options.benchSeconds > 0.0;
   platform.SetDriven(!bench);
+  platform.cursorX = options.cursor[0];
+  platform.cursorY = options.cursor[1];
   GlobeScene& scene = TheScene();
   scene.fadeIn = options.fade;
   if (!OpenScene(scene, options)) return 1;
