@@ -1,7 +1,5 @@
 #include "audio/music_control.h"
 
-#include <cstdio>
-
 #include "audio/fsound.h"
 #include "platform/platform.h"
 #include "settings/saver_settings.h"
@@ -28,15 +26,14 @@ constexpr int kNoSound = static_cast<int>(AudioSource::NoSound);
 void TellAfterStopping(SceneBase& scene, const std::string& text, const char* caption) {
   // The window goes first, so the message is not hidden behind a full-screen picture.
   scene.Stop();
-  Os().MessageBox(g_run.parent, text, caption, MessageButtons::Ok, MessageIcon::Error);
+  TellUser(g_run.parent, text, caption, MessageButtons::Ok, MessageIcon::Error);
 }
 
-// Inside a screen-saver daemon's window nobody can answer a box: the daemon holds the keyboard
-// and the pointer, and a saver waiting on one shows black and outlives the daemon's stop. There
-// the run goes on without music and the daemon's log gets the reason.
+// Inside a screen-saver daemon's window the message goes to the daemon's log, and the run goes
+// on without music rather than ending: nobody saw why it would have ended.
 bool CarriesOnSilently(const std::string& text, const char* caption) {
   if (g_run.mode != RunMode::Embedded) return false;
-  std::fprintf(stderr, "%s: %s\n", caption, text.c_str());
+  TellUser(g_run.parent, text, caption, MessageButtons::Ok, MessageIcon::Error);
   g_settings.audioSource = static_cast<std::uint8_t>(AudioSource::NoSound);  // this run only
   return true;
 }

@@ -12,7 +12,7 @@ namespace frost {
 namespace {
 
 void FatalError(const char* text) {
-  Os().MessageBox(0, text, EntryTexts::kFatalCaption, MessageButtons::Ok, MessageIcon::Error);
+  TellUser(0, text, EntryTexts::kFatalCaption, MessageButtons::Ok, MessageIcon::Error);
 }
 
 WindowHandle ResolveParent(const ParsedCommandLine& parsed) {

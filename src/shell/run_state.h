@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/platform.h"
 #include "shell/run_mode.h"
 
@@ -15,5 +17,12 @@ struct RunState {
 };
 
 extern RunState g_run;
+
+// A message for the person at the screen. Inside another program's window nobody can answer a
+// box: a screen-saver daemon holds the keyboard and the pointer and its window covers the box,
+// which would wait unseen and outlive the daemon's stop. There the message goes to standard
+// error, for the daemon's log, and the answer is an unshown box's.
+MessageAnswer TellUser(WindowHandle owner, const std::string& text, const char* caption,
+                       MessageButtons buttons, MessageIcon icon);
 
 }  // namespace frost

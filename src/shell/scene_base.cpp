@@ -1,17 +1,17 @@
 #include "shell/scene_base.h"
 
 #include "render/gl.h"
+#include "shell/run_state.h"
 
 namespace frost {
 namespace {
 
 void Fail(const char* text) {
-  Os().MessageBox(0, text, WindowTexts::kError, MessageButtons::Ok, MessageIcon::Exclamation);
+  TellUser(0, text, WindowTexts::kError, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void ShutdownFailure(const char* text) {
-  Os().MessageBox(0, text, WindowTexts::kShutdownError, MessageButtons::Ok,
-                  MessageIcon::Information);
+  TellUser(0, text, WindowTexts::kShutdownError, MessageButtons::Ok, MessageIcon::Information);
 }
 
 }  // namespace
@@ -116,8 +116,8 @@ bool SceneBase::OpenOwnWindow() {
     mode.frequency = refreshRate >= 60 ? static_cast<std::uint32_t>(refreshRate) : 0;
     if (!Os().ChangeDisplayMode(mode)) {
       const MessageAnswer answer =
-          Os().MessageBox(0, WindowTexts::kModeQuestion, WindowTexts::kModeQuestionCaption,
-                          MessageButtons::YesNo, MessageIcon::Exclamation);
+          TellUser(0, WindowTexts::kModeQuestion, WindowTexts::kModeQuestionCaption,
+                   MessageButtons::YesNo, MessageIcon::Exclamation);
       if (answer == MessageAnswer::Yes) {
         fullscreen = false;
         // A stored index past the mode list gives no size at all (-1); a window needs a real
@@ -128,8 +128,8 @@ bool SceneBase::OpenOwnWindow() {
         }
         if (colorBits <= 0) colorBits = kFallbackColorBits;
       } else {
-        Os().MessageBox(0, WindowTexts::kWillClose, WindowTexts::kError, MessageButtons::Ok,
-                        MessageIcon::Error);
+        TellUser(0, WindowTexts::kWillClose, WindowTexts::kError, MessageButtons::Ok,
+                 MessageIcon::Error);
         return false;
       }
     }

@@ -4,6 +4,10 @@
 #include <gdk/gdkkeysyms.h>
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+// After GoogleTest, whose names Xlib's macros would take.
+#include <gdk/gdkx.h>
+#undef None
+#undef Bool
 
 #include <vector>
 
@@ -328,6 +332,32 @@ TEST(GtkMessageBox, ShowsItsWordsItsIconAndItsButtons) {
   EXPECT_EQ(shown.icon, "dialog-warning");
   EXPECT_TRUE(shown.yesIsDefault);
   EXPECT_FALSE(shown.hasOk);
+}
+
+// Another client (a window manager, a screen locker) may destroy the box's window: the box
+// answers as an unshown one does, and touches nothing that went with the window.
+TEST(GtkMessageBox, DestroyedFromOutsideAnswersNo) {
+  ASSERT_TRUE(EnsureGtk()) << "no X display";
+  g_timeout_add(
+      100,
+      [](gpointer) -> gboolean {
+        GList* windows = gtk_window_list_toplevels();
+        GtkWidget* box = nullptr;
+        for (GList* item = windows; item != nullptr; item = item->next) {
+          if (GTK_IS_MESSAGE_DIALOG(item->data)) box = GTK_WIDGET(item->data);
+        }
+        g_list_free(windows);
+        if (box == nullptr || !gtk_widget_get_mapped(box)) return G_SOURCE_CONTINUE;
+        Display* other = XOpenDisplay(nullptr);
+        if (other == nullptr) return G_SOURCE_CONTINUE;
+        XDestroyWindow(other, gdk_x11_window_get_xid(gtk_widget_get_window(box)));
+        XCloseDisplay(other);
+        return G_SOURCE_REMOVE;
+      },
+      nullptr);
+  EXPECT_EQ(ShowGtkMessageBox({}, "Use Windowed\nMode Instead?", "Pendrel", MessageButtons::YesNo,
+                              MessageIcon::Exclamation),
+            MessageAnswer::No);
 }
 
 TEST(GtkFileFilter, PatternIgnoresCase) {

@@ -129,13 +129,23 @@ TEST_F(ForeignWindowTest, XscreensaverWindowRunsTheSceneAtItsSizeWithoutTouching
   }
 }
 
-TEST_F(ForeignWindowTest, XscreensaverWindowThatIsGoneEndsAfterTheCreationError) {
+// Nobody could see a box under the daemon's window, or answer it: the daemon's log gets the
+// messages, whichever of them it is.
+TEST_F(ForeignWindowTest, XscreensaverRunsTellTheirFailuresOnStandardError) {
   os->foreignSizes[kPanel] = {-1, -1};
   os->commandLine = "frostmote -window-id 0x3a00011";
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(SaverMain(scene, 0), 0);
-  ASSERT_EQ(os->messages.size(), 1u);
-  EXPECT_EQ(os->messages[0].text, "Window Creation Error.");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR: Window Creation Error.\n");
   EXPECT_EQ(scene.log, "");
+
+  g_run = RunState{};
+  os->installKey = {};
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(SaverMain(scene, 0), 0);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "Fatal error: Registry keys are missing\nPlease reinstall\n");
+  EXPECT_TRUE(os->messages.empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <glib-unix.h>
 #include <gtk/gtk.h>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,32 @@ void EndOnTerminationSignals() {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, EndWithoutSaving, nullptr);
 }
 
+// While a message box waits, a termination signal ends the program as the box's unshown
+// answer would; once it is gone the signals go back to their handlers before it, SDL's among
+// them, which turn them into the saver's quit events.
+class SignalsEndTheProgram {
+ public:
+  SignalsEndTheProgram() {
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+      sigaction(kSignals[i], nullptr, &before_[i]);
+      sources_[i] = g_unix_signal_add(kSignals[i], EndWithoutSaving, nullptr);
+    }
+  }
+  ~SignalsEndTheProgram() {
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+      g_source_remove(sources_[i]);
+      sigaction(kSignals[i], &before_[i], nullptr);
+    }
+  }
+  SignalsEndTheProgram(const SignalsEndTheProgram&) = delete;
+  SignalsEndTheProgram& operator=(const SignalsEndTheProgram&) = delete;
+
+ private:
+  static constexpr std::array<int, 3> kSignals{SIGTERM, SIGINT, SIGHUP};
+  std::array<struct sigaction, 3> before_{};
+  std::array<guint, 3> sources_{};
+};
+
 }  // namespace
 
 int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
@@ -46,6 +73,7 @@ bool ShowMessageBoxWithGtk(WindowHandle owner, const std::string& text, const st
   MessageBoxOwner boxOwner;
   boxOwner.xWindow = owner;
   boxOwner.keepAbove = true;
+  const SignalsEndTheProgram signals;
   answer = ShowGtkMessageBox(boxOwner, text, caption, buttons, icon);
   return true;
 }

@@ -63,6 +63,23 @@ GdkWindow* PointAtOwner(GtkWidget* box, WindowHandle xWindow) {
   return owner;
 }
 
+struct LostWindowWatch {
+  GtkWidget* box;
+  ::Window xWindow = 0;
+  bool lost = false;
+};
+
+GdkFilterReturn ForgetLostWindow(GdkXEvent* xEvent, GdkEvent*, gpointer data) {
+  auto* watch = static_cast<LostWindowWatch*>(data);
+  const auto* event = static_cast<const XEvent*>(xEvent);
+  if (event->type != DestroyNotify || event->xdestroywindow.window != watch->xWindow) {
+    return GDK_FILTER_CONTINUE;
+  }
+  watch->lost = true;
+  gtk_dialog_response(GTK_DIALOG(watch->box), GTK_RESPONSE_NONE);
+  return GDK_FILTER_REMOVE;
+}
+
 }  // namespace
 
 MessageAnswer ShowGtkMessageBox(const MessageBoxOwner& owner, const std::string& text,
@@ -82,16 +99,32 @@ MessageAnswer ShowGtkMessageBox(const MessageBoxOwner& owner, const std::string&
   GdkWindow* foreign =
       owner.window == nullptr && owner.xWindow != 0 ? PointAtOwner(box, owner.xWindow) : nullptr;
 
+  // Another client (a window manager, a screen locker) may destroy the box's window. GTK
+  // would destroy the box under the running loop and trip over what went with the window; so
+  // GDK never hears of it, the loop ends as an unshown box's would, and the requests that the
+  // box's cleanup makes of the vanished window fail quietly on the X server.
+  LostWindowWatch watch{box};
+  GdkDisplay* display = gtk_widget_get_display(box);
+  const bool onX = GDK_IS_X11_DISPLAY(display);
+  if (onX) {
+    gtk_widget_realize(box);
+    watch.xWindow = gdk_x11_window_get_xid(gtk_widget_get_window(box));
+    gdk_window_add_filter(nullptr, ForgetLostWindow, &watch);
+    gdk_x11_display_error_trap_push(display);
+  }
+
   // Escape and the window manager's close request both end a run with the delete response,
   // and leave the box on screen to wait on. A box destroyed from outside answers No.
   gint response = GTK_RESPONSE_NONE;
   do {
     response = gtk_dialog_run(GTK_DIALOG(box));
-  } while (yesNo && response == GTK_RESPONSE_DELETE_EVENT);
+  } while (yesNo && response == GTK_RESPONSE_DELETE_EVENT && !watch.lost);
+  if (onX) gdk_window_remove_filter(nullptr, ForgetLostWindow, &watch);
   gtk_widget_destroy(box);
   if (foreign != nullptr) g_object_unref(foreign);
   // Let the window system see the box go before the caller opens or closes windows of its own.
   while (gtk_events_pending()) gtk_main_iteration();
+  if (onX) gdk_x11_display_error_trap_pop_ignored(display);
   if (!yesNo) return MessageAnswer::Ok;
   return response == GTK_RESPONSE_YES ? MessageAnswer::Yes : MessageAnswer::No;
 }

@@ -7,41 +7,11 @@
 #include <vector>
 
 #include "platform/pixel_format_fallbacks.h"
+#include "platform/sdl/x_error_trap.h"
 
 namespace frost::linux_host {
 
 namespace {
-
-// The foreign window can vanish between any two requests (the panel closing, xscreensaver
-// unblanking). Xlib's default handler ends the process on such an error; while ours is in
-// place the failed request is merely noted.
-int g_xErrors = 0;
-int NoteError(Display*, XErrorEvent*) {
-  ++g_xErrors;
-  return 0;
-}
-
-class TrappedErrors {
- public:
-  explicit TrappedErrors(Display* display) : display_(display) {
-    XSync(display_, False);
-    before_ = g_xErrors;
-    previous_ = XSetErrorHandler(&NoteError);
-  }
-  ~TrappedErrors() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  bool Failed() {
-    XSync(display_, False);
-    return g_xErrors != before_;
-  }
-
- private:
-  Display* display_;
-  int before_ = 0;
-  int (*previous_)(Display*, XErrorEvent*) = nullptr;
-};
 
 XVisualInfo* ChooseVisual(Display* display, const PixelFormatRequest& wanted) {
   for (const PixelFormatRequest& format : PixelFormatFallbacks(wanted)) {
@@ -74,7 +44,7 @@ bool GlxChildWindow::ForeignClientSize(WindowHandle window, int& width, int& hei
   if (display == nullptr) return false;
   bool ok = false;
   {
-    TrappedErrors trap(display);
+    XErrorTrap trap(display);
     XWindowAttributes attributes{};
     ok = XGetWindowAttributes(display, static_cast<Window>(window), &attributes) != 0 &&
          !trap.Failed();
@@ -98,7 +68,7 @@ WindowHandle GlxChildWindow::Create(WindowHandle parent, int width, int height,
     return 0;
   }
   visual_ = visual;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   const Window root = RootWindow(display_, visual->screen);
   colormap_ = XCreateColormap(display_, root, visual->visual, AllocNone);
   XSetWindowAttributes attributes{};
@@ -125,7 +95,7 @@ WindowHandle GlxChildWindow::Create(WindowHandle parent, int width, int height,
 
 void GlxChildWindow::Show() {
   if (window_ == 0 || destroyed_) return;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   XMapRaised(display_, static_cast<Window>(window_));
 }
 
@@ -138,7 +108,7 @@ bool GlxChildWindow::ClientSize(int& width, int& height) const {
 
 std::uintptr_t GlxChildWindow::CreateContext() {
   if (window_ == 0 || visual_ == nullptr) return 0;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   GLXContext context =
       glXCreateContext(display_, static_cast<XVisualInfo*>(visual_), nullptr, True);
   return reinterpret_cast<std::uintptr_t>(context);
@@ -146,7 +116,7 @@ std::uintptr_t GlxChildWindow::CreateContext() {
 
 bool GlxChildWindow::MakeCurrent(std::uintptr_t context) {
   if (display_ == nullptr) return context == 0;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   if (context == 0) return glXMakeCurrent(display_, None, nullptr) == True;
   if (window_ == 0 || destroyed_) return false;
   return glXMakeCurrent(display_, static_cast<Window>(window_),
@@ -156,20 +126,20 @@ bool GlxChildWindow::MakeCurrent(std::uintptr_t context) {
 
 void GlxChildWindow::DeleteContext(std::uintptr_t context) {
   if (display_ == nullptr || context == 0) return;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   glXDestroyContext(display_, reinterpret_cast<GLXContext>(context));
 }
 
 void GlxChildWindow::SwapBuffers() {
   if (window_ == 0 || destroyed_) return;
-  TrappedErrors trap(display_);
+  XErrorTrap trap(display_);
   glXSwapBuffers(display_, static_cast<Window>(window_));
 }
 
 void GlxChildWindow::Destroy() {
   if (display_ != nullptr) {
     {
-      TrappedErrors trap(display_);
+      XErrorTrap trap(display_);
       if (window_ != 0 && !destroyed_) XDestroyWindow(display_, static_cast<Window>(window_));
       if (colormap_ != 0) XFreeColormap(display_, colormap_);
     }
@@ -198,7 +168,7 @@ bool GlxChildWindow::NextEvent(WindowEvent& event) {
           // The child keeps covering its parent.
           width_ = x.xconfigure.width;
           height_ = x.xconfigure.height;
-          TrappedErrors trap(display_);
+          XErrorTrap trap(display_);
           XResizeWindow(display_, static_cast<Window>(window_), static_cast<unsigned>(width_),
                         static_cast<unsigned>(height_));
           event.kind = EventKind::Size;

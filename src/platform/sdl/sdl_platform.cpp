@@ -187,6 +187,13 @@ WindowHandle SdlPlatform::CreateWindow(const WindowRequest& request) {
   int y = 0;
   if (request.style == WindowStyle::Popup) {
     flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP;
+    // Over the monitor that switched, wherever it lies on the screen; the window manager puts
+    // a full-screen window on the monitor that holds it.
+    SDL_Rect bounds{};
+    if (!modeSwitch_.MonitorOrigin(x, y) && SDL_GetDisplayBounds(0, &bounds) == 0) {
+      x = bounds.x;
+      y = bounds.y;
+    }
   } else {
     // An ordinary framed window, one the user may resize and maximise; a new size reaches the
     // saver as a size event.

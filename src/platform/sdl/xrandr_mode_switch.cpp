@@ -9,38 +9,6 @@
 namespace frost::linux_host {
 namespace {
 
-int g_lastError = 0;
-
-int RememberError(Display*, XErrorEvent* error) {
-  g_lastError = error->error_code;
-  return 0;
-}
-
-// Xlib's own handler ends the program on the first error; a refused request is an answer here.
-class ErrorTrap {
- public:
-  explicit ErrorTrap(Display* display) : display_(display) {
-    XSync(display_, False);
-    g_lastError = 0;
-    previous_ = XSetErrorHandler(RememberError);
-  }
-  ~ErrorTrap() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  ErrorTrap(const ErrorTrap&) = delete;
-  ErrorTrap& operator=(const ErrorTrap&) = delete;
-
-  bool Failed() {
-    XSync(display_, False);
-    return g_lastError != 0;
-  }
-
- private:
-  Display* display_;
-  XErrorHandler previous_ = nullptr;
-};
-
 // Rounded as SDL rounds it, so that the rate the saver stored names the same mode here.
 int RefreshOf(const XRRModeInfo& mode) {
   if (mode.hTotal == 0 || mode.vTotal == 0) return 0;
@@ -56,92 +24,42 @@ const XRRModeInfo* FindModeInfo(const XRRScreenResources& resources, RRMode id) 
   return nullptr;
 }
 
-// A quarter-turned monitor shows a mode's width as the screen's height.
-void SizeOnScreen(const XRRModeInfo& mode, Rotation rotation, int& width, int& height) {
-  const bool turned = (rotation & (RR_Rotate_90 | RR_Rotate_270)) != 0;
-  width = static_cast<int>(turned ? mode.height : mode.width);
-  height = static_cast<int>(turned ? mode.width : mode.height);
+bool OutputOffers(Display* display, XRRScreenResources* resources, RROutput output, RRMode mode) {
+  XRROutputInfo* info = XRRGetOutputInfo(display, resources, output);
+  if (info == nullptr) return false;
+  const bool offered =
+      std::find(info->modes, info->modes + info->nmode, mode) != info->modes + info->nmode;
+  XRRFreeOutputInfo(info);
+  return offered;
 }
 
-// The monitor SDL lists as display 0: the primary output, else the first one that is lit.
-RROutput DisplayZero(Display* display, const XRRScreenResources& resources) {
-  const RROutput primary = XRRGetOutputPrimary(display, DefaultRootWindow(display));
-  RROutput first = None;
-  for (int i = 0; i < resources.noutput; ++i) {
-    XRROutputInfo* info = XRRGetOutputInfo(display, const_cast<XRRScreenResources*>(&resources),
-                                           resources.outputs[i]);
+// Gives a monitor the mode of that size on the screen (a quarter-turned monitor shows a mode's
+// width as its height) that all its outputs offer; false when they share none.
+bool TakeMode(Display* display, XRRScreenResources* resources, CrtcLayout& crtc, int width,
+              int height, int refreshRate) {
+  const bool turned = (crtc.rotation & (RR_Rotate_90 | RR_Rotate_270)) != 0;
+  XRROutputInfo* first = XRRGetOutputInfo(display, resources, crtc.outputs[0]);
+  if (first == nullptr) return false;
+  bool found = false;
+  for (int i = 0; i < first->nmode && !found; ++i) {
+    const XRRModeInfo* info = FindModeInfo(*resources, first->modes[i]);
     if (info == nullptr) continue;
-    const bool lit = info->connection == RR_Connected && info->crtc != None;
-    XRRFreeOutputInfo(info);
-    if (!lit) continue;
-    if (resources.outputs[i] == primary) return primary;
-    if (first == None) first = resources.outputs[i];
-  }
-  return first;
-}
-
-// Xlib keeps the screen's size as it was when the connection opened; the server's notes of each
-// change since bring it up to date.
-void TakeScreenChanges(Display* display) {
-  XSync(display, False);
-  while (XPending(display) > 0) {
-    XEvent event;
-    XNextEvent(display, &event);
-    XRRUpdateConfiguration(&event);
-  }
-}
-
-int ScaledMm(int pixels, int referencePixels, int referenceMm) {
-  if (referencePixels <= 0 || referenceMm <= 0) return std::max(1, pixels * 254 / 960);
-  return std::max(1,
-                  static_cast<int>(static_cast<long long>(pixels) * referenceMm / referencePixels));
-}
-
-// Sets one monitor's mode and the screen's size together. The screen first grows to hold both
-// the old and the new picture, then the monitor changes, then the screen takes its final size:
-// no step leaves a monitor outside the screen, which the server would refuse.
-bool Apply(Display* display, XRRScreenResources* resources, const MonitorLayout& layout) {
-  const Window root = DefaultRootWindow(display);
-  TakeScreenChanges(display);
-  const int screen = DefaultScreen(display);
-  const int width = DisplayWidth(display, screen);
-  const int height = DisplayHeight(display, screen);
-  const int widthMm = DisplayWidthMM(display, screen);
-  const int heightMm = DisplayHeightMM(display, screen);
-  const int roomWidth = std::max(width, layout.screenWidth);
-  const int roomHeight = std::max(height, layout.screenHeight);
-
-  XGrabServer(display);
-  bool ok = true;
-  bool grew = false;
-  {
-    ErrorTrap trap(display);
-    if (roomWidth != width || roomHeight != height) {
-      XRRSetScreenSize(display, root, roomWidth, roomHeight, ScaledMm(roomWidth, width, widthMm),
-                       ScaledMm(roomHeight, height, heightMm));
-      ok = !trap.Failed();
-      grew = ok;
+    const int modeWidth = static_cast<int>(turned ? info->height : info->width);
+    const int modeHeight = static_cast<int>(turned ? info->width : info->height);
+    if (modeWidth != width || modeHeight != height) continue;
+    if (refreshRate != 0 && RefreshOf(*info) != refreshRate) continue;
+    found = true;
+    for (int k = 1; k < crtc.outputCount && found; ++k) {
+      found = OutputOffers(display, resources, crtc.outputs[k], info->id);
     }
-    if (ok) {
-      RROutput output = layout.output;
-      const Status status = XRRSetCrtcConfig(display, resources, layout.crtc, CurrentTime, layout.x,
-                                             layout.y, layout.mode, layout.rotation, &output, 1);
-      ok = status == RRSetConfigSuccess && !trap.Failed();
-    }
-    if (ok && (layout.screenWidth != width || layout.screenHeight != height ||
-               layout.screenWidthMm != widthMm || layout.screenHeightMm != heightMm)) {
-      // A screen left larger than its monitors only costs panning room: not worth failing for.
-      XRRSetScreenSize(display, root, layout.screenWidth, layout.screenHeight, layout.screenWidthMm,
-                       layout.screenHeightMm);
-      trap.Failed();
-    } else if (!ok && grew) {
-      XRRSetScreenSize(display, root, width, height, widthMm, heightMm);
-      trap.Failed();
+    if (found) {
+      crtc.mode = info->id;
+      crtc.width = width;
+      crtc.height = height;
     }
   }
-  XUngrabServer(display);
-  XSync(display, False);
-  return ok;
+  XRRFreeOutputInfo(first);
+  return found;
 }
 
 }  // namespace
@@ -164,81 +82,58 @@ bool XrandrModeSwitch::Switch(int width, int height, int refreshRate) {
     }
     XRRSelectInput(display_, DefaultRootWindow(display_), RRScreenChangeNotifyMask);
   }
-  Display* display = display_;
-  TakeScreenChanges(display);
-
-  const Window root = DefaultRootWindow(display);
-  XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
+  ScreenLayout now;
+  const int zero = ReadScreenLayout(display_, now) ? DisplayZeroIndex(display_, now) : -1;
+  XRRScreenResources* resources =
+      zero >= 0 ? XRRGetScreenResourcesCurrent(display_, DefaultRootWindow(display_)) : nullptr;
   if (resources == nullptr) {
     if (!switched_) Close();
     return false;
   }
-  bool ok = false;
-  const RROutput output = DisplayZero(display, *resources);
-  XRROutputInfo* outputInfo =
-      output != None ? XRRGetOutputInfo(display, resources, output) : nullptr;
-  XRRCrtcInfo* crtc = outputInfo != nullptr && outputInfo->crtc != None
-                          ? XRRGetCrtcInfo(display, resources, outputInfo->crtc)
-                          : nullptr;
-  if (crtc != nullptr) {
-    MonitorLayout layout;
-    layout.crtc = outputInfo->crtc;
-    layout.output = output;
-    layout.x = crtc->x;
-    layout.y = crtc->y;
-    layout.rotation = crtc->rotation;
-    int modeWidth = 0;
-    int modeHeight = 0;
-    for (int i = 0; i < outputInfo->nmode && layout.mode == None; ++i) {
-      const XRRModeInfo* info = FindModeInfo(*resources, outputInfo->modes[i]);
-      if (info == nullptr) continue;
-      SizeOnScreen(*info, crtc->rotation, modeWidth, modeHeight);
-      if (modeWidth != width || modeHeight != height) continue;
-      if (refreshRate != 0 && RefreshOf(*info) != refreshRate) continue;
-      layout.mode = info->id;
+  const CrtcLayout monitor = now.crtcs[zero];
+  originKnown_ = true;
+  originX_ = monitor.x;
+  originY_ = monitor.y;
+
+  // The monitor and every one that mirrors it (the same part of the screen) take the mode.
+  ScreenLayout target = now;
+  bool ok = TakeMode(display_, resources, target.crtcs[zero], width, height, refreshRate);
+  for (int i = 0; i < target.crtcCount && ok; ++i) {
+    CrtcLayout& other = target.crtcs[i];
+    if (i == zero || other.x != monitor.x || other.y != monitor.y || other.width != monitor.width ||
+        other.height != monitor.height) {
+      continue;
     }
+    TakeMode(display_, resources, other, width, height, refreshRate);
+  }
+  XRRFreeScreenResources(resources);
 
-    if (layout.mode != None && layout.mode == crtc->mode) {
-      ok = true;  // already showing it: nothing to change, nothing to put back
-    } else if (layout.mode != None) {
-      // The screen keeps room for every other lit monitor.
-      layout.screenWidth = crtc->x + width;
-      layout.screenHeight = crtc->y + height;
-      for (int i = 0; i < resources->ncrtc; ++i) {
-        if (resources->crtcs[i] == layout.crtc) continue;
-        XRRCrtcInfo* other = XRRGetCrtcInfo(display, resources, resources->crtcs[i]);
-        if (other == nullptr) continue;
-        if (other->mode != None) {
-          layout.screenWidth =
-              std::max(layout.screenWidth, other->x + static_cast<int>(other->width));
-          layout.screenHeight =
-              std::max(layout.screenHeight, other->y + static_cast<int>(other->height));
-        }
-        XRRFreeCrtcInfo(other);
-      }
-      const int screen = DefaultScreen(display);
-      MonitorLayout found = layout;
-      found.mode = crtc->mode;
-      found.screenWidth = DisplayWidth(display, screen);
-      found.screenHeight = DisplayHeight(display, screen);
-      found.screenWidthMm = DisplayWidthMM(display, screen);
-      found.screenHeightMm = DisplayHeightMM(display, screen);
-      layout.screenWidthMm = ScaledMm(layout.screenWidth, found.screenWidth, found.screenWidthMm);
-      layout.screenHeightMm =
-          ScaledMm(layout.screenHeight, found.screenHeight, found.screenHeightMm);
-
-      ok = Apply(display, resources, layout);
-      if (ok && !switched_) {
-        saved_ = found;
-        switched_ = true;
-      }
+  if (ok && !target.crtcs[zero].SameAs(monitor)) {
+    FitScreenAround(target, now);
+    // The guard knows before the server changes anything.
+    const bool guarded = switched_ || guard_.Start();
+    if (guarded) guard_.Expect(switched_ ? saved_ : now, target);
+    ok = ApplyScreenLayout(display_, target);
+    if (ok && !switched_) {
+      saved_ = now;
+      switched_ = true;
+    }
+    if (ok) ReadScreenLayout(display_, applied_);
+    if (switched_) {
+      guard_.Expect(saved_, applied_);
+    } else {
+      guard_.Stop();
     }
   }
-  if (crtc != nullptr) XRRFreeCrtcInfo(crtc);
-  if (outputInfo != nullptr) XRRFreeOutputInfo(outputInfo);
-  XRRFreeScreenResources(resources);
   if (!switched_) Close();
   return ok;
+}
+
+bool XrandrModeSwitch::MonitorOrigin(int& x, int& y) const {
+  if (!originKnown_) return false;
+  x = originX_;
+  y = originY_;
+  return true;
 }
 
 void XrandrModeSwitch::Close() {
@@ -251,16 +146,11 @@ bool XrandrModeSwitch::Restore() {
     Close();
     return true;
   }
-  XRRScreenResources* resources =
-      XRRGetScreenResourcesCurrent(display_, DefaultRootWindow(display_));
-  if (resources == nullptr) return false;
-  const bool ok = Apply(display_, resources, saved_);
-  XRRFreeScreenResources(resources);
-  if (ok) {
-    switched_ = false;
-    Close();
-  }
-  return ok;
+  if (!PutBackScreenLayout(display_, saved_, applied_)) return false;
+  switched_ = false;
+  guard_.Stop();
+  Close();
+  return true;
 }
 
 }  // namespace frost::linux_host
