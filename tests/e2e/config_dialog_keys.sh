@@ -13,7 +13,7 @@ open_config_dialog /c
 screenshot "dialog" >/dev/null
 [ ! -e "$(config_file)" ] || fail "opening the dialog wrote config.cfg"
 press "$DIALOG" Return
-expect_exit 0 10
+expect_exit 0
 expect_config ff0101000000 "$(default_music_path)"
 
 rm -f "$(config_file)"
@@ -25,6 +25,6 @@ press "$DIALOG" Return
 still_open "$DIALOG" "Return on the Show FPS check box"
 [ ! -e "$(config_file)" ] || fail "Escape or Return wrote config.cfg"
 click_control "$DIALOG" "$CONFIG_TABLE" 1000
-expect_exit 0 10
+expect_exit 0
 expect_config ff0101010000 "$(default_music_path)"
 log "PASS"

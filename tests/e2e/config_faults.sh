@@ -23,10 +23,10 @@ save_fails() {
   before=$(hex_of "$(config_file)")
   open_config_dialog /c
   press "$DIALOG" Return  # the focus starts on OK
-  box=$(wait_for_window "Error" 10) || fail "no message when the save failed ($what)"
+  box=$(wait_for_window "Error") || fail "no message when the save failed ($what)"
   screenshot "${what// /_}" >/dev/null
   press "$box" Return
-  expect_exit 0 10
+  expect_exit 0
   [ "$(hex_of "$(config_file)")" = "$before" ] || fail "config.cfg changed ($what)"
   [ ! -e "$(config_file).new" ] || fail "a temporary file was left behind ($what)"
   log "$what: told, and config.cfg kept"

@@ -113,7 +113,7 @@ mate_env=(env DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$E2E_TMP/bus")" XDG_CONFIG_H
           GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=MATE SDL_AUDIODRIVER=dummy)
 setsid "${mate_env[@]}" mate-screensaver --no-daemon --debug >"$E2E_TMP/mate.log" 2>&1 &
 track_pid $!
-for _ in $(seq 100); do
+for _ in $(seq 600); do
   "${mate_env[@]}" mate-screensaver-command --query >/dev/null 2>&1 && break
   sleep 0.1
 done

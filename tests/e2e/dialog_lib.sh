@@ -33,7 +33,7 @@ click_control() {
   # One connection, so the server moves the pointer before it presses the button. (--sync
   # would wait forever when the pointer is already there.)
   # shellcheck disable=SC2086
-  timeout 10 xdotool mousemove $centre click 1 || fail "could not click control $3"
+  timeout "$E2E_PATIENCE" xdotool mousemove $centre click 1 || fail "could not click control $3"
   sleep 0.2
 }
 
@@ -71,7 +71,7 @@ expect_config() {
 # open_config_dialog ARG...: starts the program and waits for the dialog; its id in $DIALOG.
 open_config_dialog() {
   start_program "$@"
-  DIALOG=$(wait_for_window "$CONFIG_CAPTION" 20) || fail "no configuration dialog"
+  DIALOG=$(wait_for_window "$CONFIG_CAPTION") || fail "no configuration dialog"
   # Let GTK finish its first drawing before anything is clicked.
   sleep 0.3
 }

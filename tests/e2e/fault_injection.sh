@@ -27,27 +27,27 @@ fresh_tree() {
 runs_quietly() {
   local what=$1 box window
   start_program /s
-  box=$(wait_for_window "Pendrel" 15) || fail "no mode question ($what)"
+  box=$(wait_for_window "Pendrel") || fail "no mode question ($what)"
   press "$box" Return
-  window=$(wait_for_window "ZIRavar" 10) || fail "no saver window ($what)"
+  window=$(wait_for_window "ZIRavar") || fail "no saver window ($what)"
   sleep 1
   program_running || fail "the program ended ($what)"
   for caption in "Fatal Error" "Fatal error" "FMOD Error" "ERROR"; do
     find_window "$caption" >/dev/null && fail "a \"$caption\" box appeared ($what)"
   done
   press "$window" Escape
-  expect_exit 1 10
+  expect_exit 1
 }
 
 # tells CAPTION WHAT: the run ends after a message box with that caption, exit code 0.
 tells() {
   local caption=$1 what=$2 box
   start_program /s
-  box=$(wait_for_window "Pendrel" 15) || fail "no mode question ($what)"
+  box=$(wait_for_window "Pendrel") || fail "no mode question ($what)"
   press "$box" Return
-  box=$(wait_for_window "$caption" 15) || fail "no \"$caption\" box ($what)"
+  box=$(wait_for_window "$caption") || fail "no \"$caption\" box ($what)"
   press "$box" Return
-  expect_exit 0 10
+  expect_exit 0
 }
 
 # 1. Every data file missing in turn: only the music has a message of its own.

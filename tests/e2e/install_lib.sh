@@ -8,15 +8,15 @@
 expect_saver_finds_data() {
   local data=$1 box cwd window geometry strip shot colour="" red="" green="" blue=""
   start_program /s
-  box=$(wait_for_window "Pendrel" 15) ||
+  box=$(wait_for_window "Pendrel") ||
     fail "no display-mode question: the installed program stopped before it ran the scene"
   cwd=$(readlink "/proc/$PROGRAM_PID/cwd")
   [ "$cwd" = "$data" ] || fail "the program works in '$cwd', not in its data folder '$data'"
   press "$box" Return
-  window=$(wait_for_window "ZIRavar" 10) || fail "no saver window after answering Yes"
+  window=$(wait_for_window "ZIRavar") || fail "no saver window after answering Yes"
   geometry=$(window_geometry "$window")
   strip="${geometry%%x*}x40+${geometry#*+}"
-  local deadline=$(($(now_ms) + 15000))
+  local deadline=$(($(now_ms) + 60000))
   while [ "$(now_ms)" -lt "$deadline" ]; do
     shot=$(screenshot "saver") || fail "no screenshot"
     # Mean colour of the window's top 40 rows, as "R G B" from 0 to 255.
@@ -31,18 +31,18 @@ expect_saver_finds_data() {
   [ -n "$colour" ] || fail "no sky at the top of the saver window (last mean colour: $red $green $blue)"
   log "sky drawn from $data (mean colour $colour)"
   press "$window" Escape
-  expect_exit 1 10
+  expect_exit 1
 }
 
 # expect_missing_key: without the key file the program says so in a fatal-error box, goes no further, and ends with code 0 once that is acknowledged.
 expect_missing_key() {
   local box
   start_program /s
-  box=$(wait_for_window "Fatal error" 15) || fail "no \"Fatal error\" box without the key file"
+  box=$(wait_for_window "Fatal error") || fail "no \"Fatal error\" box without the key file"
   expect_message_box "$box"
   find_window "Pendrel" >/dev/null && fail "the program went on to the display mode without its key"
   press "$box" Return
-  expect_exit 0 10
+  expect_exit 0
 }
 
 # The copies a screen-saver daemon starts. $program is the installed program's real path and
@@ -56,7 +56,7 @@ hack_pids() {
 }
 # wait_for_hack: prints the pid of the one running copy once there is one.
 wait_for_hack() {
-  local pids deadline=$(($(now_ms) + 15000))
+  local pids deadline=$(($(now_ms) + 60000))
   while [ "$(now_ms)" -lt "$deadline" ]; do
     pids=$(hack_pids)
     [ -n "$pids" ] && { echo "$pids" | head -n1; return 0; }
@@ -65,7 +65,7 @@ wait_for_hack() {
   return 1
 }
 wait_for_no_hack() {
-  local deadline=$(($(now_ms) + 10000))
+  local deadline=$(($(now_ms) + 60000))
   while [ "$(now_ms)" -lt "$deadline" ]; do
     [ -z "$(hack_pids)" ] && return 0
     sleep 0.1
@@ -79,7 +79,7 @@ wait_for_no_hack() {
 expect_scene() {
   local pid=$1 geometry=$2 what=$3 shot colour caption
   local strip="${geometry%%x*}x40+${geometry#*+}"
-  local deadline=$(($(now_ms) + 15000))
+  local deadline=$(($(now_ms) + 60000))
   while :; do
     for caption in "Frostmote Configuration" "Pendrel" "ZIRavar" "Fatal error" "ERROR"; do
       find_window "$caption" >/dev/null && fail "$what: the hack opened \"$caption\""
@@ -123,7 +123,7 @@ start_xscreensaver() {
   setsid "${saver_env[@]}" xscreensaver -no-splash -verbose >"$E2E_TMP/xscreensaver.log" 2>&1 &
   daemon=$!
   track_pid "$daemon"
-  for _ in $(seq 100); do
+  for _ in $(seq 600); do
     "${saver_env[@]}" xscreensaver-command -time >/dev/null 2>&1 && return 0
     kill -0 "$daemon" 2>/dev/null || break
     sleep 0.1

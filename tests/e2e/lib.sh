@@ -84,7 +84,7 @@ start_program() {
   # has replaced itself with it.
   local exe="" want
   want=$(readlink -f "$FROSTMOTE")
-  for _ in $(seq 200); do
+  for _ in $(seq 6000); do
     exe=$(readlink "/proc/$PROGRAM_PID/exe" 2>/dev/null)
     [ "$exe" = "$want" ] && return 0
     program_running || return 0  # ended already; its exit code tells the rest
@@ -110,9 +110,13 @@ find_window() {
   return 1
 }
 
+# The waits below end at the awaited event; only a failure waits the whole minute, which a busy
+# machine may need to start a program or draw its first window.
+E2E_PATIENCE=60
+
 # wait_for_window CAPTION [TIMEOUT_S]: prints the window's id once it is on screen.
 wait_for_window() {
-  local caption=$1 timeout=${2:-10} id
+  local caption=$1 timeout=${2:-$E2E_PATIENCE} id
   local deadline=$(($(now_ms) + timeout * 1000))
   while [ "$(now_ms)" -lt "$deadline" ]; do
     if id=$(find_window "$caption"); then
@@ -131,7 +135,7 @@ wait_for_window() {
 
 # wait_for_no_window CAPTION [TIMEOUT_S]: succeeds once no such window is on screen.
 wait_for_no_window() {
-  local caption=$1 timeout=${2:-10}
+  local caption=$1 timeout=${2:-$E2E_PATIENCE}
   local deadline=$(($(now_ms) + timeout * 1000))
   while [ "$(now_ms)" -lt "$deadline" ]; do
     find_window "$caption" >/dev/null || return 0
@@ -145,8 +149,8 @@ wait_for_no_window() {
 press() {
   local window=$1
   shift
-  timeout 10 xdotool windowfocus --sync "$window" || fail "could not focus window $window"
-  timeout 10 xdotool key --delay 30 "$@" || fail "could not type $*"
+  timeout "$E2E_PATIENCE" xdotool windowfocus --sync "$window" || fail "could not focus window $window"
+  timeout "$E2E_PATIENCE" xdotool key --delay 30 "$@" || fail "could not type $*"
 }
 
 # program_running: the program has not ended (a finished child stays a zombie until reaped).
@@ -179,7 +183,7 @@ wait_exit() {
 
 # expect_exit CODE [TIMEOUT_S]: the program ends within the time with exactly that code.
 expect_exit() {
-  local want=$1 timeout=${2:-10}
+  local want=$1 timeout=${2:-$E2E_PATIENCE}
   wait_exit "$PROGRAM_PID" "$timeout" >/dev/null || fail "the program is still running after ${timeout}s"
   [ "$EXIT_CODE" = "$want" ] || fail "exit code $EXIT_CODE, expected $want"
   log "exit code $EXIT_CODE as expected"

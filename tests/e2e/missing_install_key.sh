@@ -16,12 +16,12 @@ FROSTMOTE="$E2E_TMP/tree/bin/frostmote"
 expect_fatal_error() {
   local what=$1 box
   start_program /s
-  box=$(wait_for_window "Fatal error" 15) || fail "no fatal error ($what)"
+  box=$(wait_for_window "Fatal error") || fail "no fatal error ($what)"
   expect_message_box "$box"
   find_window "Pendrel" >/dev/null && fail "the program went on to the display mode ($what)"
   find_window "ZIRavar" >/dev/null && fail "a saver window opened ($what)"
   press "$box" Return
-  expect_exit 0 10
+  expect_exit 0
 }
 
 expect_fatal_error "no key file"

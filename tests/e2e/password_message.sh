@@ -9,14 +9,14 @@ use_shared_display
 
 host_window "Display Properties" 300 200
 start_program /a "$HOST"
-box=$(wait_for_window "KV Saver" 15) || fail "no password message"
+box=$(wait_for_window "KV Saver") || fail "no password message"
 expect_message_box "$box" "$HOST"
 find_window "ZIRavar" >/dev/null && fail "a saver window opened for the password request"
 press "$box" Return
-expect_exit 0 10
+expect_exit 0
 
 start_program /a 5678
-box=$(wait_for_window "KV Saver" 15) || fail "no password message for a handle that names no window"
+box=$(wait_for_window "KV Saver") || fail "no password message for a handle that names no window"
 press "$box" Escape
-expect_exit 0 10
+expect_exit 0
 log "PASS"

@@ -100,7 +100,7 @@ CONF
   track_pid "$XORG_PID"
 
   number=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     number=$(grep -m1 -x '[0-9][0-9]*' "$server/displayfd" 2>/dev/null) &&
       DISPLAY=":$number" xdpyinfo >/dev/null 2>&1 && break
     number=""

@@ -89,7 +89,7 @@ for size in 800x600 1280x1024; do
   screenshot "running-$size" >/dev/null
   program_running || fail "the program ended by itself"
   press "$WINDOW" Escape
-  expect_exit 1 60
+  expect_exit 1
   expect_layout "$start" "after the saver ended"
 done
 
@@ -98,7 +98,7 @@ for signal in KILL SEGV; do
   switched_run 800x600
   expect_layout "800x600 DUMMY0=800x600+0+0" "while the saver runs"
   kill -"$signal" "$PROGRAM_PID"
-  wait_exit "$PROGRAM_PID" 60 >/dev/null || fail "SIG$signal did not end the program"
+  wait_exit "$PROGRAM_PID" "$E2E_PATIENCE" >/dev/null || fail "SIG$signal did not end the program"
   expect_layout "$start" "after SIG$signal"
 done
 
@@ -112,7 +112,7 @@ expect_layout "1824x768 DUMMY0=1024x768+0+0 DUMMY1=800x600+1024+0" "while the sa
 geometry=$(window_geometry "$WINDOW")
 [ "$geometry" = "800x600+1024+0" ] || fail "the saver window is $geometry, not the primary monitor"
 press "$WINDOW" Escape
-expect_exit 1 60
+expect_exit 1
 expect_layout "$two" "after the saver ended"
 
 # Two monitors showing the same picture go on showing the same picture, and are back as they
@@ -123,7 +123,7 @@ expect_layout "$clones" "with a mirror"
 switched_run 800x600
 expect_layout "800x600 DUMMY0=800x600+0+0 DUMMY1=800x600+0+0" "while the saver runs"
 kill -KILL "$PROGRAM_PID"
-wait_exit "$PROGRAM_PID" 60 >/dev/null || fail "SIGKILL did not end the program"
+wait_exit "$PROGRAM_PID" "$E2E_PATIENCE" >/dev/null || fail "SIGKILL did not end the program"
 expect_layout "$clones" "after SIGKILL"
 xrandr --output DUMMY1 --off || fail "could not turn the mirror off"
 expect_layout "$start" "with one monitor again"
@@ -133,16 +133,16 @@ xrandr --newmode 8000x6000 2882.88 8000 8001 8002 8003 6000 6001 6002 6003 &&
   xrandr --addmode DUMMY0 8000x6000 || fail "could not add the 8000x6000 mode"
 store_mode 8000 6000
 start_program /s
-box=$(wait_for_window "Pendrel" 60) || fail "no offer of a window when the server refused the mode"
+box=$(wait_for_window "Pendrel") || fail "no offer of a window when the server refused the mode"
 expect_layout "$start" "after the refused switch"
 press "$box" alt+n
-closing=$(wait_for_window "ERROR" 60) || fail "no closing message after No"
+closing=$(wait_for_window "ERROR") || fail "no closing message after No"
 press "$closing" Return
-expect_exit 0 60
+expect_exit 0
 # The question waits for an answer, not for ever: SIGTERM ends the run as No would.
 start_program /s
-wait_for_window "Pendrel" 60 >/dev/null || fail "no offer of a window the second time"
+wait_for_window "Pendrel" >/dev/null || fail "no offer of a window the second time"
 kill -TERM "$PROGRAM_PID"
-expect_exit 0 60
+expect_exit 0
 expect_layout "$start" "after SIGTERM during the question"
 log "PASS"

@@ -36,7 +36,7 @@ wait_for_no_hack || fail "the hack outlived the deactivation"
 setsid "${saver_env[@]}" xscreensaver-settings >"$E2E_TMP/settings.log" 2>&1 &
 settings=$!
 track_pid "$settings"
-pane=$(wait_for_window "XScreenSaver Settings Preview" 15) || fail "no preview pane in xscreensaver-settings"
+pane=$(wait_for_window "XScreenSaver Settings Preview") || fail "no preview pane in xscreensaver-settings"
 hack=$(wait_for_hack) || { cat "$E2E_TMP/settings.log" >&2; fail "the settings did not preview the hack"; }
 log "preview: $(tr '\0' ' ' <"/proc/$hack/cmdline") (pid $hack)"
 expect_scene "$hack" "$(window_geometry "$pane")" "preview"

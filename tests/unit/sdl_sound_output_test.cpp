@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <numbers>
 #include <thread>
 
@@ -52,10 +53,16 @@ TEST_F(SdlSoundTest, DummyDriverPlaysAndAMissingDriverFailsInit) {
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
   FSOUND_DSP_SetActive(FSOUND_DSP_GetFFTUnit(), 1);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // 1000 Hz lies between bins 23 and 24; a busy machine may take a while to play the first.
   const float* spectrum = FSOUND_DSP_GetSpectrum();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (spectrum != nullptr && spectrum[23] <= 0.3f &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    spectrum = FSOUND_DSP_GetSpectrum();
+  }
   ASSERT_NE(spectrum, nullptr);
-  EXPECT_GT(spectrum[23], 0.3f);  // 1000 Hz lies between bins 23 and 24
+  EXPECT_GT(spectrum[23], 0.3f);
   FSOUND_Stream_Stop(stream);
   FSOUND_Close();
 
@@ -75,7 +82,16 @@ TEST_F(SdlSoundTest, DiskDriverOutputIsContinuousAcrossTheLoopPoint) {
   FSOUND_STREAM* stream = FSOUND_Stream_Open(path.c_str(), FSOUND_LOOP_NORMAL | FSOUND_2D, 0, 0);
   ASSERT_NE(stream, nullptr);
   ASSERT_EQ(FSOUND_Stream_Play(FSOUND_FREE, stream), 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+  // A second and a bit played, however long a busy machine takes to write it.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  auto written = [&raw] {
+    std::error_code missing;
+    const std::uintmax_t size = std::filesystem::file_size(raw, missing);
+    return missing ? 0 : size;
+  };
+  while (written() < 44100u * 4 * 6 / 5 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   FSOUND_Stream_Stop(stream);
   FSOUND_Close();
 

@@ -29,7 +29,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -wr -fp built-ins
 pid=$!
 echo "$pid" >"$state/xvfb.pid"
 
-for _ in $(seq 200); do
+for _ in $(seq 600); do
   if number=$(grep -m1 -x '[0-9][0-9]*' "$state/displayfd" 2>/dev/null); then
     if DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
       echo ":$number" >"$state/display"
