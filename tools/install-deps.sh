@@ -12,7 +12,7 @@ packages=(
   clang
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   libfreetype-dev fonts-dejavu-core librsvg2-common libpng-dev
-  xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick
+  xvfb xauth xdotool x11-utils mesa-utils x11-xserver-utils imagemagick gdb
   xserver-xorg-core xserver-xorg-video-dummy weston xwayland
   dpkg-dev file man-db libxml2-utils lintian xscreensaver mate-screensaver dbus-daemon
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 nsis googletest

@@ -2,9 +2,9 @@
 # person would (XTEST key presses, pointer moves) and look at what it puts on the screen.
 #
 # A script sources this file and then calls e2e_init; the program's path is in $FROSTMOTE.
-# Everything a script starts is registered with track_pid and killed with SIGKILL on exit: a
-# program waiting for a message box does not answer SIGTERM (SDL turns it into a quit event
-# that nobody reads while the box is up).
+# Everything a script starts is registered with track_pid and killed with SIGKILL on exit. A
+# program that dies by a signal leaves the signal and, from its core, the backtrace of every
+# thread in the log.
 
 set -u
 
@@ -29,7 +29,30 @@ fail() {
     log "program output:"
     cat "$E2E_TMP/program.log" >&2
   fi
+  if [ -n "${PROGRAM_PID:-}" ] && ! program_running; then
+    wait "$PROGRAM_PID" 2>/dev/null
+    explain_death "$?"
+  fi
   exit 1
+}
+
+# explain_death CODE: for a program that ended with CODE above 128, the signal, and the
+# backtrace of every thread from the core it left in its data folder (or in the script's).
+explain_death() {
+  local code=$1 core signal
+  [ "$code" -gt 128 ] 2>/dev/null || return 0
+  signal=$((code - 128))
+  log "the program died by signal $signal (SIG$(kill -l "$signal" 2>/dev/null))"
+  core=$(find "$(dirname "$(readlink -f "$FROSTMOTE")")/../share" "$E2E_TMP" -maxdepth 4 \
+    -type f -name 'core*' -newer "$E2E_TMP/started" 2>/dev/null | head -1)
+  if [ -z "$core" ]; then
+    log "no core file to read (core_pattern $(cat /proc/sys/kernel/core_pattern 2>/dev/null))"
+    return 0
+  fi
+  log "backtraces from $core:"
+  gdb -q -batch -ex 'thread apply all bt 24' "$FROSTMOTE" "$core" 2>&1 | grep -E '^(Thread|#)' |
+    cut -c1-200 | tee "$E2E_ARTIFACTS/backtraces.txt" >&2
+  rm -f "$core"
 }
 
 # track_pid PID: kill PID, and its process group where it leads one, when the script ends.
@@ -76,7 +99,8 @@ now_ms() { date +%s%3N; }
 start_program() {
   # A process group of its own: SDL shows each message box from a forked child, which must go
   # down with the program when the cleanup kills it.
-  setsid "$FROSTMOTE" "$@" >"$E2E_TMP/program.log" 2>&1 &
+  touch "$E2E_TMP/started"
+  (ulimit -c unlimited 2>/dev/null; exec setsid "$FROSTMOTE" "$@") >"$E2E_TMP/program.log" 2>&1 &
   PROGRAM_PID=$!
   track_pid "$PROGRAM_PID"
   log "started $FROSTMOTE $* (pid $PROGRAM_PID)"
@@ -172,6 +196,7 @@ wait_exit() {
     if [ -z "$stat" ] || [ "${stat%% *}" = Z ]; then
       wait "$pid"
       EXIT_CODE=$?
+      [ "$pid" = "${PROGRAM_PID:-}" ] && explain_death "$EXIT_CODE"
       echo "$EXIT_CODE"
       return 0
     fi
