@@ -287,6 +287,17 @@ TEST_F(GtkDialogTest, DialogEndedWhileStartingNeverAppears) {
   EXPECT_FALSE(gtk_widget_get_mapped(GTK_WIDGET(window.Window())));
 }
 
+// The message box on screen, once it is mapped; null before.
+GtkWidget* MappedMessageBox() {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* box = nullptr;
+  for (GList* item = windows; item != nullptr; item = item->next) {
+    if (GTK_IS_MESSAGE_DIALOG(item->data)) box = GTK_WIDGET(item->data);
+  }
+  g_list_free(windows);
+  return box != nullptr && gtk_widget_get_mapped(box) ? box : nullptr;
+}
+
 // What a message box shows: caption, text, icon and buttons as asked, Yes the default.
 TEST(GtkMessageBox, ShowsItsWordsItsIconAndItsButtons) {
   ASSERT_TRUE(EnsureGtk()) << "no X display";
@@ -298,13 +309,8 @@ TEST(GtkMessageBox, ShowsItsWordsItsIconAndItsButtons) {
       100,
       [](gpointer self) -> gboolean {
         auto* seen = static_cast<Shown*>(self);
-        GList* windows = gtk_window_list_toplevels();
-        GtkWidget* box = nullptr;
-        for (GList* item = windows; item != nullptr; item = item->next) {
-          if (GTK_IS_MESSAGE_DIALOG(item->data)) box = GTK_WIDGET(item->data);
-        }
-        g_list_free(windows);
-        if (box == nullptr || !gtk_widget_get_mapped(box)) return G_SOURCE_CONTINUE;
+        GtkWidget* box = MappedMessageBox();
+        if (box == nullptr) return G_SOURCE_CONTINUE;
         GtkDialog* dialog = GTK_DIALOG(box);
         seen->title = gtk_window_get_title(GTK_WINDOW(box));
         gchar* text = nullptr;
@@ -341,13 +347,8 @@ TEST(GtkMessageBox, DestroyedFromOutsideAnswersNo) {
   g_timeout_add(
       100,
       [](gpointer) -> gboolean {
-        GList* windows = gtk_window_list_toplevels();
-        GtkWidget* box = nullptr;
-        for (GList* item = windows; item != nullptr; item = item->next) {
-          if (GTK_IS_MESSAGE_DIALOG(item->data)) box = GTK_WIDGET(item->data);
-        }
-        g_list_free(windows);
-        if (box == nullptr || !gtk_widget_get_mapped(box)) return G_SOURCE_CONTINUE;
+        GtkWidget* box = MappedMessageBox();
+        if (box == nullptr) return G_SOURCE_CONTINUE;
         Display* other = XOpenDisplay(nullptr);
         if (other == nullptr) return G_SOURCE_CONTINUE;
         XDestroyWindow(other, gdk_x11_window_get_xid(gtk_widget_get_window(box)));
