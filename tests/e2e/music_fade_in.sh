@@ -31,14 +31,16 @@ rms_between() {
   awk -v from="$1" -v to="$2" '$1 >= from && $1 < to { s += $2; n++ } END { if (n) printf "%.5f", s / n; else print "none" }' \
     "$E2E_ARTIFACTS/levels.txt"
 }
-# The file begins with the first buffer the card took, just after the first frame.
+# The file begins with the first buffer the card took, just after the first frame; on a busy
+# machine the card starts later into the fade (measured: 15 % of full in the first half second
+# with a test suite and two CPU hogs beside it, under 10 % on an idle one).
 start=$(rms_between 0 0.5)
 rising=$(rms_between 2 3)
 full=$(rms_between 5.5 7.5)
 log "RMS at 0-0.5 s $start, at 2-3 s $rising, at 5.5-7.5 s $full"
 [ "$full" != none ] || fail "less than 7.5 s of sound was played"
 awk -v f="$full" 'BEGIN { exit !(f > 0.02) }' || fail "the music is not audible at full volume ($full)"
-awk -v s="$start" -v f="$full" 'BEGIN { exit !(s < 0.15 * f) }' ||
+awk -v s="$start" -v f="$full" 'BEGIN { exit !(s < 0.3 * f) }' ||
   fail "the music does not start quietly ($start against $full)"
 awk -v r="$rising" -v f="$full" 'BEGIN { exit !(r > 0.2 * f && r < 0.85 * f) }' ||
   fail "the music is not half-way up at 2-3 s ($rising against $full)"
