@@ -33,7 +33,7 @@ rms_between() {
 }
 # The file begins with the first buffer the card took, just after the first frame; on a busy
 # machine the card starts later into the fade (measured: 15 % of full in the first half second
-# with a test suite and two CPU hogs beside it, under 10 % on an idle one).
+# with a test suite and two CPU hogs beside it, 8 % on an idle one).
 start=$(rms_between 0 0.5)
 rising=$(rms_between 2 3)
 full=$(rms_between 5.5 7.5)
