@@ -286,6 +286,9 @@ expect_answer_required() {
 # panel's preview area or xscreensaver's window. Its id is in $HOST and the client's pid in
 # $HOST_PID; killing the client takes the window (and any child in it) away.
 host_window() {
+  # Gone first: the client's shell empties the file only once it runs, and a wait that saw the
+  # previous host's id there would read nothing.
+  rm -f "$E2E_TMP/host"
   "$E2E_X_CLIENT" host "$1" "$2" "$3" >"$E2E_TMP/host" &
   HOST_PID=$!
   track_pid "$HOST_PID"
