@@ -23,16 +23,9 @@ gboolean EndWithoutSaving(gpointer) {
   std::exit(0);
 }
 
-void EndOnTerminationSignals() {
-  static bool installed = false;
-  if (installed) return;
-  installed = true;
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(signal, EndWithoutSaving, nullptr);
-}
-
-// While a message box waits, a termination signal ends the program as the box's unshown
-// answer would; once it is gone the signals go back to their handlers before it, SDL's among
-// them, which turn them into the saver's quit events.
+// While a dialog or a message box waits, a termination signal ends the program as Cancel or
+// the box's unshown answer would; once it is gone the signals go back to their handlers before it,
+// SDL's among them, which turn them into the saver's quit events.
 class SignalsEndTheProgram {
  public:
   SignalsEndTheProgram() {
@@ -63,7 +56,7 @@ int RunGtkDialog(DialogTemplate id, WindowHandle parent, DialogProc proc) {
     std::fputs("frostmote: cannot show the dialog: no X display\n", stderr);
     return -1;
   }
-  EndOnTerminationSignals();
+  const SignalsEndTheProgram signals;
   return GtkDialogWindow::RunTemplate(id, proc, nullptr, parent);
 }
 
@@ -82,7 +75,7 @@ bool ShowNoXServerBoxWithGtk(const std::string& text, const std::string& caption
   // This box names no X window, so the Wayland display that the session itself runs on will do.
   gdk_set_allowed_backends("wayland");
   if (!gtk_init_check(nullptr, nullptr)) return false;
-  EndOnTerminationSignals();
+  const SignalsEndTheProgram signals;
   ShowGtkMessageBox({}, text, caption, MessageButtons::Ok, MessageIcon::Error);
   return true;
 }
