@@ -1,7 +1,7 @@
 // One frame: animation steps, then the glow pass, the main pass, the glow on top and the flare.
 // The passes rely on the GL state each step leaves behind; the order below is part of the
 // picture.
-#include "audio/music_control.h"
+#include "audio/music_stream.h"
 #include "render/gl.h"
 #include "scene/globe_offset.h"
 #include "scene/globe_scene.h"

@@ -1,6 +1,6 @@
 #include "scene/globe_scene.h"
 
-#include "audio/music_control.h"
+#include "audio/music_stream.h"
 #include "render/gl.h"
 #include "render/solid_sphere.h"
 #include "settings/saver_settings.h"

@@ -1,7 +1,7 @@
 #include "shell/main_loop.h"
 
-#include "audio/music_control.h"
 #include "render/gl_errors.h"
+#include "shell/music_control.h"
 #include "shell/preview.h"
 #include "shell/run_state.h"
 

@@ -1,12 +1,13 @@
 // Which music a full-screen run gets from its settings, and what the user is told when it
 // cannot have it.
-#include "audio/music_control.h"
+#include "shell/music_control.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "audio/fsound.h"
+#include "audio/music_stream.h"
 #include "audio/sound_library_probe.h"
 #include "settings/saver_settings.h"
 #include "shell/main_loop.h"

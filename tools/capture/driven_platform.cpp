@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "audio/music_control.h"
+#include "audio/music_stream.h"
 #include "audio/sound_library_probe.h"
 
 namespace frost::capture {

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "audio/music_control.h"
 #include "driven_platform.h"
 #include "jpeg_writer.h"
 #include "png_writer.h"
 #include "render/gl.h"
 #include "scene/globe_scene.h"
 #include "settings/saver_settings.h"
+#include "shell/music_control.h"
 #include "shell/run_state.h"
 
 namespace frost {

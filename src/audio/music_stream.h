@@ -4,18 +4,18 @@
 
 namespace frost {
 
-class SceneBase;
 struct FSOUND_STREAM;
 
-// Starts the music the settings ask for, on the main loop's first idle pass. On failure it has
-// stopped the scene and told the user why, and the run ends with exit code 0.
-bool StartMusic(SceneBase& scene);
-// Stops the music and closes the sound library; nothing at all with no sound.
-void StopMusic();
-// Opens the sound library unless the source needs none; false when it could not.
-bool InitSound();
+// The run's one music stream. The shell opens and plays it from the settings; the scene turns
+// it up as the picture fades in and reads its spectrum for the beats.
+
 // Opens the looping stream and keeps its handle; false when it could not.
 bool OpenMusicStream(const std::string& path);
+// Plays the open stream on a free channel with the spectrum analyser on. Analysed for every
+// MP3, dancing or not: the setting only decides whether the globe reacts.
+void PlayMusicStream();
+// Stops the stream, closes the sound library (which frees every stream) and forgets the handle.
+void CloseMusicStream();
 
 // The music channel's volume, 0 to 255; harmless when nothing plays.
 void SetMusicVolume(int volume);

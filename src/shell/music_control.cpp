@@ -1,6 +1,9 @@
-#include "audio/music_control.h"
+#include "shell/music_control.h"
+
+#include <string>
 
 #include "audio/fsound.h"
+#include "audio/music_stream.h"
 #include "platform/platform.h"
 #include "settings/saver_settings.h"
 #include "shell/run_state.h"
@@ -9,9 +12,6 @@
 namespace frost {
 
 namespace {
-
-FSOUND_STREAM* g_stream = nullptr;
-int g_channel = 0;  // 0 until a stream plays; the fade-in sets its volume
 
 // The raw byte: besides the three sources the dialog stores, a hand-edited file may hold others,
 // which behave as their neighbours: 0 like the CD, 3 like the CD without the sound library
@@ -38,17 +38,13 @@ bool CarriesOnSilently(const std::string& text, const char* caption) {
   return true;
 }
 
-}  // namespace
-
+// Opens the sound library unless the source needs none; false when it could not.
 bool InitSound() {
   if (Source() >= 3) return true;
   return FSOUND_Init(44100, 32, 0) != 0;
 }
 
-bool OpenMusicStream(const std::string& path) {
-  g_stream = FSOUND_Stream_Open(path.c_str(), FSOUND_LOOP_NORMAL | FSOUND_2D, 0, 0);
-  return g_stream != nullptr;
-}
+}  // namespace
 
 bool StartMusic(SceneBase& scene) {
   if (Source() >= kNoSound) return true;
@@ -65,9 +61,7 @@ bool StartMusic(SceneBase& scene) {
       TellAfterStopping(scene, g_settings.mp3Path, "Fatal Error");
       return false;
     }
-    g_channel = FSOUND_Stream_Play(FSOUND_FREE, g_stream);
-    // Analysed for every MP3, dancing or not: the setting only decides whether the globe reacts.
-    FSOUND_DSP_SetActive(FSOUND_DSP_GetFFTUnit(), 1);
+    PlayMusicStream();
     return true;
   }
   FSOUND_CD_Play(0, 1);  // no disc, no drive: a silent run
@@ -77,25 +71,11 @@ bool StartMusic(SceneBase& scene) {
 void StopMusic() {
   if (Source() >= kNoSound) return;
   if (Source() == kMp3File) {
-    FSOUND_Stream_Stop(g_stream);
+    CloseMusicStream();
   } else {
     FSOUND_CD_Stop(0);
+    FSOUND_Close();
   }
-  FSOUND_Close();
-  // Close freed every stream.
-  g_stream = nullptr;
-}
-
-void SetMusicVolume(int volume) {
-  FSOUND_SetVolume(g_channel, volume);
-}
-
-const float* MusicSpectrum() {
-  return FSOUND_DSP_GetSpectrum();
-}
-
-FSOUND_STREAM* MusicStream() {
-  return g_stream;
 }
 
 }  // namespace frost
