@@ -2,7 +2,7 @@
 // credit that opens a fixed web page. It has no OK button; the close box closes it.
 #pragma once
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost {
 

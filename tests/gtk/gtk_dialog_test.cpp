@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "platform/dialog_units.h"
+#include "dialog/dialog_units.h"
 #include "platform/gtk/gtk_controls.h"
 #include "platform/gtk/gtk_dialog_window.h"
 #include "platform/gtk/gtk_message_box.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost::testing {
 

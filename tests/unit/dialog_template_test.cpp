@@ -1,6 +1,6 @@
 // The dialog tables: how they are read, how dialog units become pixels, how the keyboard moves,
 // and that the two tables built into the program hold what the dialog procedures rely on.
-#include "platform/dialog_template.h"
+#include "dialog/dialog_template.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/dialog_keys.h"
-#include "platform/dialog_units.h"
-#include "platform/dialog_view.h"
+#include "dialog/dialog_keys.h"
+#include "dialog/dialog_units.h"
+#include "dialog/dialog_view.h"
 #include "settings/about_dialog.h"
 #include "settings/config_dialog.h"
 

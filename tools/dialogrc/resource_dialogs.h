@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/dialog_template.h"
+#include "dialog/dialog_template.h"
 
 namespace frost::dialogrc {
 

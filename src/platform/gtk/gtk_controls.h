@@ -3,8 +3,8 @@
 
 #include <gtk/gtk.h>
 
-#include "platform/dialog_template.h"
-#include "platform/dialog_units.h"
+#include "dialog/dialog_template.h"
+#include "dialog/dialog_units.h"
 
 namespace frost::linux_host {
 

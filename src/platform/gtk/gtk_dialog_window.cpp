@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "platform/dialog_keys.h"
+#include "dialog/dialog_keys.h"
 #include "platform/gtk/gtk_controls.h"
 #include "platform/gtk/gtk_file_open.h"
 #include "platform/gtk/gtk_message_box.h"

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "platform/dialog_template.h"
-#include "platform/dialog_units.h"
-#include "platform/dialog_view.h"
+#include "dialog/dialog_template.h"
+#include "dialog/dialog_units.h"
+#include "dialog/dialog_view.h"
 
 namespace frost::linux_host {
 

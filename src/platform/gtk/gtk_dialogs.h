@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost::linux_host {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost::linux_host {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/pixel_format_fallbacks.h"
+#include "platform/sdl/pixel_format_fallbacks.h"
 #include "platform/sdl/x_error_trap.h"
 
 namespace frost::linux_host {

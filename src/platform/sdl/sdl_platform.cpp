@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/gtk/gtk_dialogs.h"
-#include "platform/pixel_format_fallbacks.h"
 #include "platform/sdl/linux_paths.h"
+#include "platform/sdl/pixel_format_fallbacks.h"
 
 namespace frost::linux_host {
 namespace {

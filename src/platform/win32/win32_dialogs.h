@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 #include "platform/win32/windows_lean.h"
 
 namespace frost::win32 {

@@ -3,7 +3,7 @@
 // checked field by field.
 #pragma once
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 #include "platform/platform.h"
 #include "platform/win32/windows_lean.h"
 

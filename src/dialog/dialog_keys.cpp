@@ -1,6 +1,6 @@
-#include "platform/dialog_keys.h"
+#include "dialog/dialog_keys.h"
 
-#include "platform/dialog_view.h"
+#include "dialog/dialog_view.h"
 
 namespace frost {
 

@@ -2,7 +2,7 @@
 // are the font's average character width, eight vertical units its height.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "dialog/dialog_template.h"
 
 namespace frost {
 

@@ -1,4 +1,4 @@
-#include "platform/dialog_units.h"
+#include "dialog/dialog_units.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/dialog_template.h"
+#include "dialog/dialog_template.h"
 
 namespace frost {
 

@@ -1,4 +1,4 @@
-#include "platform/dialog_template.h"
+#include "dialog/dialog_template.h"
 
 #include <array>
 #include <charconv>
