@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/frame_timer.h"
+#include "run/frame_timer.h"
 
 namespace frost {
 

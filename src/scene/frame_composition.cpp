@@ -108,7 +108,8 @@ void GlobeScene::GlowPass(int glowSize) {
 
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   // Mip levels only matter where the overlay shrinks the glow: windows smaller than its square.
-  gl.BlurTexture(glowSize, glowSize, 5, 5, false, width < glowSize || height < glowSize);
+  gl.BlurTexture(glowSize, glowSize, 5, 5, false,
+                 window.width < glowSize || window.height < glowSize);
   gl.EndRenderToTexture();
   glDisable(GL_SCISSOR_TEST);
 }

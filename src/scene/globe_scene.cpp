@@ -27,7 +27,7 @@ void GlobeScene::Init() {
   // Black while the rest loads.
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glClear(GL_COLOR_BUFFER_BIT);
-  Os().SwapBuffers(hdc);
+  Os().SwapBuffers(window.hdc);
 
   sceneTextures = std::make_unique<Texture[]>(Slot::kCount);
   Texture* slots = sceneTextures.get();
@@ -93,7 +93,7 @@ void GlobeScene::Draw() {
     PrintNumber(0, 20, 0.75f, "fps", fps);
     glDisable(GL_BLEND);
   }
-  Os().SwapBuffers(hdc);
+  Os().SwapBuffers(window.hdc);
 }
 
 void GlobeScene::Shutdown() {

@@ -8,8 +8,8 @@
 #include "scene/beat_detector.h"
 #include "scene/camera_path.h"
 #include "scene/float4.h"
+#include "scene/scene_base.h"
 #include "scene/snow_system.h"
-#include "shell/scene_base.h"
 
 namespace frost {
 

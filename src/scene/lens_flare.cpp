@@ -63,15 +63,17 @@ void GlobeScene::DrawLensFlare(const Float4& sun) {
 
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
+  glOrtho(0, window.width, 0, window.height, -1, 1);
   glMatrixMode(GL_MODELVIEW);
 
   if (!UpdateFlareIntensity(flareIntensity, onScreen && visible > 0.1f, elapsed)) return;
 
   const float s = static_cast<float>(std::sin(flareIntensity * 1.57075));
   glDepthMask(GL_FALSE);
-  const int cx = static_cast<int>(static_cast<float>(width) * 0.5f - static_cast<float>(sunXY[0]));
-  const int cy = static_cast<int>(static_cast<float>(height) * 0.5f - static_cast<float>(sunXY[1]));
+  const int cx =
+      static_cast<int>(static_cast<float>(window.width) * 0.5f - static_cast<float>(sunXY[0]));
+  const int cy =
+      static_cast<int>(static_cast<float>(window.height) * 0.5f - static_cast<float>(sunXY[1]));
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   bool colourBlend = false;

@@ -1,12 +1,12 @@
 #include "shell/entry.h"
 
+#include "run/run_state.h"
 #include "settings/config_dialog.h"
 #include "settings/display_modes.h"
 #include "settings/saver_settings.h"
 #include "shell/command_line.h"
 #include "shell/main_loop.h"
 #include "shell/preview.h"
-#include "shell/run_state.h"
 
 namespace frost {
 namespace {
@@ -53,26 +53,26 @@ bool PrepareSceneRun() {
 // mode and the cursor are never touched; the run ends when the window goes away.
 int RunEmbedded(SceneBase& scene, WindowHandle parent) {
   if (!PrepareSceneRun()) return 0;
-  int width = SceneBase::kFallbackWidth;
-  int height = SceneBase::kFallbackHeight;
+  int width = GlWindow::kFallbackWidth;
+  int height = GlWindow::kFallbackHeight;
   if (parent != 0 && !Os().GetClientSize(parent, width, height)) {
     width = 0;  // no such window: the child cannot be made, and the user is told so
     height = 0;
   }
-  scene.SetInstance(g_run.instance);
-  if (!scene.RegisterFullScreenClass()) {
+  scene.window.SetInstance(g_run.instance);
+  if (!scene.window.RegisterFullScreenClass()) {
     FatalError(EntryTexts::kClassRegistration);
     return 0;
   }
-  scene.fullscreen = false;
-  scene.embedParent = parent;
+  scene.window.fullscreen = false;
+  scene.window.embedParent = parent;
   scene.followsWindowShape = true;
-  scene.SetDisplayMode(width, height, SceneBase::kFallbackColorBits, 0);
+  scene.window.SetDisplayMode(width, height, GlWindow::kFallbackColorBits, 0);
   if (!scene.Start()) {
-    scene.CloseWindow();
+    scene.window.CloseWindow();
     return 0;
   }
-  scene.SetActive(true);  // a child window gets no activation of its own
+  scene.window.SetActive(true);  // a child window gets no activation of its own
   return RunMainLoop(scene);
 }
 
@@ -80,15 +80,15 @@ int RunFullScreen(SceneBase& scene) {
   if (!PrepareSceneRun()) return 0;
 
   const std::array<float, 4> mode = GetDisplayMode(g_settings.displayModeIndex);
-  scene.SetInstance(g_run.instance);
-  if (!scene.RegisterFullScreenClass()) {
+  scene.window.SetInstance(g_run.instance);
+  if (!scene.window.RegisterFullScreenClass()) {
     FatalError(EntryTexts::kClassRegistration);
     return 0;
   }
-  scene.SetDisplayMode(static_cast<int>(mode[0]), static_cast<int>(mode[1]),
-                       static_cast<int>(mode[2]), static_cast<int>(mode[3]));
+  scene.window.SetDisplayMode(static_cast<int>(mode[0]), static_cast<int>(mode[1]),
+                              static_cast<int>(mode[2]), static_cast<int>(mode[3]));
   if (!scene.Start()) {
-    scene.CloseWindow();
+    scene.window.CloseWindow();
     return 0;
   }
   return RunMainLoop(scene);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "scene/scene_base.h"
 #include "settings/saver_settings.h"
-#include "shell/scene_base.h"
 
 namespace frost {
 

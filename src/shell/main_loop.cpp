@@ -1,16 +1,16 @@
 #include "shell/main_loop.h"
 
 #include "render/gl_errors.h"
+#include "run/run_state.h"
 #include "shell/music_control.h"
 #include "shell/preview.h"
-#include "shell/run_state.h"
 
 namespace frost {
 
 bool SaverWindowProc(SceneBase& scene, const WindowEvent& event) {
   switch (event.kind) {
     case EventKind::Size:
-      scene.ResizeViewport(event.width, event.height);
+      scene.window.ResizeViewport(event.width, event.height);
       // The preview's picture is drawn in pixels: a panel that changed size needs a projection
       // of the new size, or the picture is cropped or framed in red.
       if (g_run.mode == RunMode::Preview) FitPreviewPicture(scene);
@@ -30,12 +30,12 @@ bool SaverWindowProc(SceneBase& scene, const WindowEvent& event) {
       return event.command == SysCommand::ScreenSave || event.command == SysCommand::MonitorPower;
     case EventKind::Activate:
       // Losing the focus keeps drawing; only minimising stops it.
-      scene.SetActive(!event.minimized);
+      scene.window.SetActive(!event.minimized);
       return true;
     case EventKind::MouseMove:
       if (g_run.mode == RunMode::Preview) {
         // The preview gets no activation of its own: the first pointer movement starts it.
-        scene.SetActive(true);
+        scene.window.SetActive(true);
         return true;
       }
       return false;
@@ -57,11 +57,11 @@ int RunMainLoop(SceneBase& scene) {
       continue;
     }
     if (g_run.mode == RunMode::Preview) {
-      if (scene.IsActive()) RenderPreviewFrame(scene);
+      if (scene.window.IsActive()) RenderPreviewFrame(scene);
       continue;
     }
     if (!RunsScene(g_run.mode)) continue;
-    if (scene.IsActive()) {
+    if (scene.window.IsActive()) {
       scene.RenderFrame();
       ReportGlErrors("a frame");
     }

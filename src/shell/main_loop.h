@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "shell/scene_base.h"
+#include "scene/scene_base.h"
 
 namespace frost {
 

@@ -5,9 +5,9 @@
 #include "audio/fsound.h"
 #include "audio/music_stream.h"
 #include "platform/platform.h"
+#include "run/run_state.h"
+#include "scene/scene_base.h"
 #include "settings/saver_settings.h"
-#include "shell/run_state.h"
-#include "shell/scene_base.h"
 
 namespace frost {
 

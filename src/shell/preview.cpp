@@ -1,20 +1,20 @@
 #include "shell/preview.h"
 
 #include "render/gl.h"
+#include "run/run_state.h"
 #include "settings/saver_settings.h"
 #include "shell/entry.h"
 #include "shell/main_loop.h"
-#include "shell/run_state.h"
 
 namespace frost {
 
 bool OpenPreviewWindow(SceneBase& scene, WindowHandle parent) {
   // Size messages during creation may change the fields; the parent's size is what counts.
-  const int width = scene.width;
-  const int height = scene.height;
-  if (!scene.OpenChildWindow(parent)) return false;
-  scene.width = width;
-  scene.height = height;
+  const int width = scene.window.width;
+  const int height = scene.window.height;
+  if (!scene.window.OpenChildWindow(parent)) return false;
+  scene.window.width = width;
+  scene.window.height = height;
 
   scene.gl.Detect();
   scene.sceneTextures = std::make_unique<Texture[]>(1);
@@ -33,8 +33,8 @@ bool OpenPreviewWindow(SceneBase& scene, WindowHandle parent) {
 
 void FitPreviewPicture(const SceneBase& scene) {
   // Integer halves: 153 pixels give -76 to 76, as the panel's own previews do.
-  const int width = scene.width;
-  const int height = scene.height;
+  const int width = scene.window.width;
+  const int height = scene.window.height;
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(-(width / 2), width / 2, -(height / 2), height / 2, -1.0, 1.0);
@@ -45,8 +45,9 @@ void RenderPreviewFrame(SceneBase& scene) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glLoadIdentity();
   // The negative height puts the picture's first row along the top edge.
-  scene.gl.DrawQuad(static_cast<float>(scene.width), -static_cast<float>(scene.height));
-  Os().SwapBuffers(scene.hdc);
+  scene.gl.DrawQuad(static_cast<float>(scene.window.width),
+                    -static_cast<float>(scene.window.height));
+  Os().SwapBuffers(scene.window.hdc);
 }
 
 void ClosePreview(SceneBase& scene) {
@@ -54,7 +55,7 @@ void ClosePreview(SceneBase& scene) {
     scene.sceneTextures[0].Release();
     scene.sceneTextures.reset();
   }
-  scene.CloseWindow();
+  scene.window.CloseWindow();
 }
 
 int RunPreview(SceneBase& scene, WindowHandle parent) {
@@ -65,8 +66,8 @@ int RunPreview(SceneBase& scene, WindowHandle parent) {
     height = 0;
   }
   scene.ResetForPreview(width, height);
-  scene.SetInstance(g_run.instance);
-  if (!scene.RegisterPreviewClass()) {
+  scene.window.SetInstance(g_run.instance);
+  if (!scene.window.RegisterPreviewClass()) {
     Os().MessageBox(0, EntryTexts::kClassRegistration, EntryTexts::kFatalCaption,
                     MessageButtons::Ok, MessageIcon::Error);
     return 0;
@@ -78,12 +79,12 @@ int RunPreview(SceneBase& scene, WindowHandle parent) {
   }
   Os().SetCurrentDirectory(g_installPath);
   if (!OpenPreviewWindow(scene, parent)) {
-    scene.CloseWindow();
+    scene.window.CloseWindow();
     return 0;
   }
   // The child window gets no activation of its own, and a panel's preview should show at once
   // rather than wait for the pointer to pass over it.
-  scene.SetActive(true);
+  scene.window.SetActive(true);
   return RunMainLoop(scene);
 }
 

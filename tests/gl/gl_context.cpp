@@ -30,7 +30,7 @@ RecordingSdlPlatform& Sdl() {
 GlScene& SharedContext() {
   static GlScene* scene = [] {
     auto* made = new GlScene(256, 256);
-    if (!made->RegisterFullScreenClass() || !made->OpenWindow()) std::abort();
+    if (!made->window.RegisterFullScreenClass() || !made->window.OpenWindow()) std::abort();
     made->gl.Detect();
     return made;
   }();

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/sdl/sdl_platform.h"
-#include "shell/scene_base.h"
+#include "scene/scene_base.h"
 
 namespace frost::testing {
 

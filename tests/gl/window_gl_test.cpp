@@ -24,8 +24,8 @@ class WindowGl : public ::testing::Test {
 
 TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
   GlobeScene scene("ZIRavar", 640, 480, 32, 60, false, 32, 0, 1);
-  ASSERT_TRUE(scene.RegisterFullScreenClass());
-  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_TRUE(scene.window.RegisterFullScreenClass());
+  ASSERT_TRUE(scene.window.OpenWindow());
   ASSERT_NE(glGetString(GL_VERSION), nullptr);
   GLboolean doubleBuffered = GL_FALSE;
   glGetBooleanv(GL_DOUBLEBUFFER, &doubleBuffered);
@@ -39,7 +39,7 @@ TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
 
   int width = 0;
   int height = 0;
-  ASSERT_TRUE(Os().GetClientSize(scene.hwnd, width, height));
+  ASSERT_TRUE(Os().GetClientSize(scene.window.hwnd, width, height));
   EXPECT_EQ(width, 640);
   EXPECT_EQ(height, 480);
   GLint viewport[4] = {};
@@ -48,11 +48,11 @@ TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
   EXPECT_EQ(viewport[3], 480);
 
   // A zero height becomes a one-pixel-high viewport.
-  scene.ResizeViewport(320, 0);
+  scene.window.ResizeViewport(320, 0);
   glGetIntegerv(GL_VIEWPORT, viewport);
   EXPECT_EQ(viewport[2], 320);
   EXPECT_EQ(viewport[3], 1);
-  scene.ResizeViewport(640, 480);
+  scene.window.ResizeViewport(640, 480);
 
   // Init shows black; the first frame, at scene time 0, is still covered by the fade-in. The
   // cover is drawn last, at the time it is drawn: a slow renderer's frame shows through by
@@ -69,8 +69,8 @@ TEST_F(WindowGl, WindowedRunGetsTheRequestedDoubleBufferedContext) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
   scene.Draw();
   scene.Stop();
-  EXPECT_EQ(scene.hwnd, 0u);
-  EXPECT_EQ(scene.hglrc, 0u);
+  EXPECT_EQ(scene.window.hwnd, 0u);
+  EXPECT_EQ(scene.window.hglrc, 0u);
 }
 
 TEST_F(WindowGl, VirtualServerOffersNoQualifyingMode) {
@@ -89,18 +89,18 @@ TEST_F(WindowGl, FullScreenWindowCoversTheScreenAndCloses) {
   ASSERT_TRUE(Os().EnumDisplayMode(0, mode));
   GlobeScene scene("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1);
   // The server's own mode at the hardware default frequency is one it accepts.
-  scene.SetDisplayMode(static_cast<int>(mode.width), static_cast<int>(mode.height),
-                       static_cast<int>(mode.bitsPerPixel), 0);
-  ASSERT_TRUE(scene.RegisterFullScreenClass());
-  ASSERT_TRUE(scene.OpenWindow());
-  EXPECT_TRUE(scene.fullscreen);
+  scene.window.SetDisplayMode(static_cast<int>(mode.width), static_cast<int>(mode.height),
+                              static_cast<int>(mode.bitsPerPixel), 0);
+  ASSERT_TRUE(scene.window.RegisterFullScreenClass());
+  ASSERT_TRUE(scene.window.OpenWindow());
+  EXPECT_TRUE(scene.window.fullscreen);
   int width = 0;
   int height = 0;
-  ASSERT_TRUE(Os().GetClientSize(scene.hwnd, width, height));
+  ASSERT_TRUE(Os().GetClientSize(scene.window.hwnd, width, height));
   EXPECT_EQ(width, static_cast<int>(mode.width));
   EXPECT_EQ(height, static_cast<int>(mode.height));
-  scene.CloseWindow();
-  EXPECT_EQ(scene.hwnd, 0u);
+  scene.window.CloseWindow();
+  EXPECT_EQ(scene.window.hwnd, 0u);
 }
 
 }  // namespace

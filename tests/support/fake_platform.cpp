@@ -7,8 +7,8 @@
 #include <random>
 #include <sstream>
 
+#include "run/run_state.h"
 #include "settings/saver_settings.h"
-#include "shell/run_state.h"
 
 namespace frost {
 

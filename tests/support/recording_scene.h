@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/scene_base.h"
+#include "scene/scene_base.h"
 
 namespace frost::testing {
 

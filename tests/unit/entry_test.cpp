@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
+#include "run/run_state.h"
 #include "settings/saver_settings.h"
-#include "shell/run_state.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
 #include "support/recording_scene.h"

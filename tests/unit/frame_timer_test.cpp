@@ -1,4 +1,4 @@
-#include "shell/frame_timer.h"
+#include "run/frame_timer.h"
 
 #include <gtest/gtest.h>
 

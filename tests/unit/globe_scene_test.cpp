@@ -14,16 +14,16 @@ using testing::ScopedFakePlatform;
 TEST(GlobeScene, TheProcessHasOneBuiltForFullScreen) {
   GlobeScene& scene = TheScene();
   EXPECT_EQ(&scene, &TheScene());
-  EXPECT_STREQ(scene.title, "ZIRavar");
-  EXPECT_EQ(scene.width, 800);
-  EXPECT_EQ(scene.height, 600);
-  EXPECT_EQ(scene.colorBits, 32);
-  EXPECT_EQ(scene.refreshRate, 60);
-  EXPECT_TRUE(scene.fullscreen);
-  EXPECT_EQ(scene.depthBits, 32);
-  EXPECT_EQ(scene.stencilBits, 0);
-  EXPECT_EQ(scene.alphaBits, 1);
-  EXPECT_FALSE(scene.IsActive());
+  EXPECT_STREQ(scene.window.title, "ZIRavar");
+  EXPECT_EQ(scene.window.width, 800);
+  EXPECT_EQ(scene.window.height, 600);
+  EXPECT_EQ(scene.window.colorBits, 32);
+  EXPECT_EQ(scene.window.refreshRate, 60);
+  EXPECT_TRUE(scene.window.fullscreen);
+  EXPECT_EQ(scene.window.depthBits, 32);
+  EXPECT_EQ(scene.window.stencilBits, 0);
+  EXPECT_EQ(scene.window.alphaBits, 1);
+  EXPECT_FALSE(scene.window.IsActive());
   EXPECT_EQ(scene.sceneTextures, nullptr);
 }
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "shell/run_state.h"
+#include "run/run_state.h"
 #include "support/fake_platform.h"
 
 namespace frost {
@@ -50,7 +50,7 @@ class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     g_run.mode = RunMode::FullScreen;
-    ASSERT_TRUE(scene.OpenWindow());
+    ASSERT_TRUE(scene.window.OpenWindow());
     os->calls.clear();
   }
   ScopedFakePlatform os;
@@ -105,11 +105,11 @@ TEST_F(MainLoopTest, NoFramesWhileMinimisedOrBeforeActivation) {
 TEST_F(MainLoopTest, MinimiseStopsFramesRestoreResumes) {
   // Losing the focus without minimising keeps drawing; minimising stops it.
   EXPECT_TRUE(SaverWindowProc(scene, Activate(false)));
-  EXPECT_TRUE(scene.IsActive());
+  EXPECT_TRUE(scene.window.IsActive());
   EXPECT_TRUE(SaverWindowProc(scene, Activate(true)));
-  EXPECT_FALSE(scene.IsActive());
+  EXPECT_FALSE(scene.window.IsActive());
   SaverWindowProc(scene, Activate(false));
-  EXPECT_TRUE(scene.IsActive());
+  EXPECT_TRUE(scene.window.IsActive());
 }
 
 TEST_F(MainLoopTest, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
@@ -125,10 +125,10 @@ TEST_F(MainLoopTest, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
 
 TEST_F(MainLoopTest, MouseMoveGetsDefaultProcessingInFullScreenAndStartsThePreview) {
   EXPECT_FALSE(SaverWindowProc(scene, Event(EventKind::MouseMove)));
-  EXPECT_FALSE(scene.IsActive());
+  EXPECT_FALSE(scene.window.IsActive());
   g_run.mode = RunMode::Preview;
   EXPECT_TRUE(SaverWindowProc(scene, Event(EventKind::MouseMove)));
-  EXPECT_TRUE(scene.IsActive());
+  EXPECT_TRUE(scene.window.IsActive());
 }
 
 TEST_F(MainLoopTest, SizeEventsResizeTheViewport) {
@@ -136,8 +136,8 @@ TEST_F(MainLoopTest, SizeEventsResizeTheViewport) {
   size.width = 320;
   size.height = 0;
   EXPECT_TRUE(SaverWindowProc(scene, size));
-  EXPECT_EQ(scene.width, 320);
-  EXPECT_EQ(scene.height, 1);
+  EXPECT_EQ(scene.window.width, 320);
+  EXPECT_EQ(scene.window.height, 1);
 }
 
 TEST_F(MainLoopTest, MusicStartsOnceOnTheFirstIdlePass) {

@@ -9,9 +9,9 @@
 #include "audio/fsound.h"
 #include "audio/music_stream.h"
 #include "audio/sound_library_probe.h"
+#include "run/run_state.h"
 #include "settings/saver_settings.h"
 #include "shell/main_loop.h"
-#include "shell/run_state.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
 
@@ -32,7 +32,7 @@ class MusicControlTest : public ::testing::Test {
   void SetUp() override {
     g_run.mode = RunMode::FullScreen;
     g_run.parent = 0x1e1;
-    ASSERT_TRUE(scene.OpenWindow());
+    ASSERT_TRUE(scene.window.OpenWindow());
     music = dir.File("music.mp3");
     ASSERT_TRUE(testing::WriteMp3(music, testing::Sine(440.0, 0.4, 0.5)));
     os->calls.clear();
@@ -69,7 +69,7 @@ TEST_F(MusicControlTest, MissingOrEmptyMp3PathStopsTheSceneThenShowsThePath) {
   for (const std::string& path : {dir.File("gone.mp3"), std::string()}) {
     os->calls.clear();
     os->messages.clear();
-    ASSERT_TRUE(scene.OpenWindow());
+    ASSERT_TRUE(scene.window.OpenWindow());
     g_settings.audioSource = 1;
     g_settings.mp3Path = path;
     EXPECT_FALSE(StartMusic(scene));

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "run/run_state.h"
 #include "settings/saver_settings.h"
 #include "shell/entry.h"
-#include "shell/run_state.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
 #include "support/recording_scene.h"
@@ -62,7 +62,7 @@ TEST_F(ForeignWindowTest, PreviewIsAChildOfThePanelWindowAndRunsNoScene) {
   EXPECT_FALSE(os->Called("ChangeDisplayMode"));
   EXPECT_FALSE(os->Called("HideCursor"));
   EXPECT_FALSE(std::filesystem::exists(dir.File("config.cfg")));
-  EXPECT_FALSE(scene.fullscreen);
+  EXPECT_FALSE(scene.window.fullscreen);
   EXPECT_EQ(scene.sceneTextures, nullptr);  // the picture was released
   EXPECT_EQ(os->calls.back(), "UnregisterWindowClass");
 }

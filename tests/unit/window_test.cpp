@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "shell/scene_base.h"
+#include "scene/scene_base.h"
 #include "support/fake_platform.h"
 #include "support/recording_scene.h"
 
@@ -21,8 +21,8 @@ class WindowTest : public ::testing::Test {
 };
 
 TEST_F(WindowTest, FullScreenChangesModeHidesCursorAndMakesPopup) {
-  scene.SetDisplayMode(1024, 768, 24, 75);
-  ASSERT_TRUE(scene.OpenWindow());
+  scene.window.SetDisplayMode(1024, 768, 24, 75);
+  ASSERT_TRUE(scene.window.OpenWindow());
   ASSERT_EQ(os->modeChanges.size(), 1u);
   EXPECT_EQ(os->modeChanges[0].width, 1024);
   EXPECT_EQ(os->modeChanges[0].height, 768);
@@ -39,9 +39,9 @@ TEST_F(WindowTest, FullScreenChangesModeHidesCursorAndMakesPopup) {
   EXPECT_EQ(window.pixelFormat.depthBits, 32);
   EXPECT_EQ(window.pixelFormat.stencilBits, 0);
   EXPECT_TRUE(window.pixelFormat.doubleBuffer);
-  EXPECT_NE(scene.hwnd, 0u);
-  EXPECT_NE(scene.hdc, 0u);
-  EXPECT_NE(scene.hglrc, 0u);
+  EXPECT_NE(scene.window.hwnd, 0u);
+  EXPECT_NE(scene.window.hdc, 0u);
+  EXPECT_NE(scene.window.hglrc, 0u);
   EXPECT_TRUE(os->messages.empty());
   // Creation in the order the context needs, shown after it is current.
   EXPECT_LT(os->IndexOf("ChangeDisplayMode"), os->IndexOf("HideCursor"));
@@ -51,27 +51,27 @@ TEST_F(WindowTest, FullScreenChangesModeHidesCursorAndMakesPopup) {
 }
 
 TEST_F(WindowTest, RefreshBelowSixtyAsksForHardwareDefault) {
-  scene.SetDisplayMode(800, 600, 32, 59);
-  ASSERT_TRUE(scene.OpenWindow());
+  scene.window.SetDisplayMode(800, 600, 32, 59);
+  ASSERT_TRUE(scene.window.OpenWindow());
   EXPECT_EQ(os->modeChanges[0].frequency, 0u);
 }
 
 TEST_F(WindowTest, VsyncIsAskedForAndUnpacedWhenRefused) {
-  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_TRUE(scene.window.OpenWindow());
   EXPECT_TRUE(os->Called("SetSwapInterval 1"));
   EXPECT_FALSE(os->Called("SetSwapInterval 0"));
 
   RecordingScene second;
   os->calls.clear();
   os->swapIntervalWorks = false;
-  ASSERT_TRUE(second.OpenWindow());
+  ASSERT_TRUE(second.window.OpenWindow());
   EXPECT_TRUE(os->Called("SetSwapInterval 0"));
 }
 
 TEST_F(WindowTest, RefusedModeYesGivesTopmostWindowAndLeavesModeAlone) {
-  scene.SetDisplayMode(-1, -1, -1, -1);
+  scene.window.SetDisplayMode(-1, -1, -1, -1);
   os->answers = {MessageAnswer::Yes};
-  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_TRUE(scene.window.OpenWindow());
   ASSERT_EQ(os->messages.size(), 1u);
   const testing::ShownMessage& question = os->messages[0];
   EXPECT_EQ(question.text,
@@ -85,7 +85,7 @@ TEST_F(WindowTest, RefusedModeYesGivesTopmostWindowAndLeavesModeAlone) {
   EXPECT_EQ(os->modeChanges[0].width, -1);
   EXPECT_EQ(os->modeChanges[0].frequency, 0u);
 
-  EXPECT_FALSE(scene.fullscreen);
+  EXPECT_FALSE(scene.window.fullscreen);
   EXPECT_TRUE(os->cursorVisible);
   ASSERT_EQ(os->windows.size(), 1u);
   EXPECT_EQ(os->windows[0].style, WindowStyle::OverlappedTopmost);
@@ -94,7 +94,7 @@ TEST_F(WindowTest, RefusedModeYesGivesTopmostWindowAndLeavesModeAlone) {
   EXPECT_EQ(os->windows[0].height, 600);
   EXPECT_EQ(os->windows[0].pixelFormat.colorBits, 32);
 
-  scene.CloseWindow();
+  scene.window.CloseWindow();
   EXPECT_FALSE(os->Called("RestoreDisplayMode"));
   EXPECT_FALSE(os->Called("ShowCursor"));
 }
@@ -102,7 +102,7 @@ TEST_F(WindowTest, RefusedModeYesGivesTopmostWindowAndLeavesModeAlone) {
 TEST_F(WindowTest, RefusedModeNoClosesTheProgram) {
   os->acceptModeChange = false;
   os->answers = {MessageAnswer::No};
-  EXPECT_FALSE(scene.OpenWindow());
+  EXPECT_FALSE(scene.window.OpenWindow());
   ASSERT_EQ(os->messages.size(), 2u);
   EXPECT_EQ(os->messages[1].text, "Program Will Now Close.");
   EXPECT_EQ(os->messages[1].caption, "ERROR");
@@ -114,7 +114,7 @@ TEST_F(WindowTest, RefusedModeNoClosesTheProgram) {
   os->messages.clear();
   os->calls.clear();
   os->messageBoxesShow = false;
-  EXPECT_FALSE(unseen.OpenWindow());
+  EXPECT_FALSE(unseen.window.OpenWindow());
   ASSERT_EQ(os->messages.size(), 2u);
   EXPECT_EQ(os->messages[1].text, "Program Will Now Close.");
   EXPECT_FALSE(os->Called("CreateWindow"));
@@ -137,7 +137,7 @@ TEST_P(WindowStepFailure, ShowsItsMessageAndCloseReleasesWhatWasMade) {
   ScopedFakePlatform os;
   RecordingScene scene;
   os->failing[GetParam().step] = true;
-  EXPECT_FALSE(scene.OpenWindow());
+  EXPECT_FALSE(scene.window.OpenWindow());
   ASSERT_EQ(os->messages.size(), 1u);
   EXPECT_EQ(os->messages[0].text, GetParam().text);
   EXPECT_EQ(os->messages[0].caption, "ERROR");
@@ -146,13 +146,13 @@ TEST_P(WindowStepFailure, ShowsItsMessageAndCloseReleasesWhatWasMade) {
   EXPECT_FALSE(os->Called("ShowWindow"));
 
   os->calls.clear();
-  scene.CloseWindow();
+  scene.window.CloseWindow();
   EXPECT_EQ(os->messages.size(), 1u) << "releasing what exists must not fail";
   EXPECT_EQ(os->calls.front(), "RestoreDisplayMode");
   EXPECT_TRUE(os->cursorVisible);
-  EXPECT_EQ(scene.hwnd, 0u);
-  EXPECT_EQ(scene.hdc, 0u);
-  EXPECT_EQ(scene.hglrc, 0u);
+  EXPECT_EQ(scene.window.hwnd, 0u);
+  EXPECT_EQ(scene.window.hdc, 0u);
+  EXPECT_EQ(scene.window.hglrc, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,9 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StepFailure{"MakeCurrent", "Can't Activate The GL Rendering Context."}));
 
 TEST_F(WindowTest, CloseReleasesInReverseOrder) {
-  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_TRUE(scene.window.OpenWindow());
   os->calls.clear();
-  scene.CloseWindow();
+  scene.window.CloseWindow();
   const std::vector<std::string> expected{
       "RestoreDisplayMode",   "ShowCursor",    "ReleaseCurrent",       "DeleteContext",
       "ReleaseDeviceContext", "DestroyWindow", "UnregisterWindowClass"};
@@ -177,19 +177,19 @@ TEST_F(WindowTest, CloseReleasesInReverseOrder) {
 }
 
 TEST_F(WindowTest, CloseRestoresModeAndCursorWhenWindowWasNeverCreated) {
-  scene.CloseWindow();
+  scene.window.CloseWindow();
   const std::vector<std::string> expected{"RestoreDisplayMode", "ShowCursor",
                                           "UnregisterWindowClass"};
   EXPECT_EQ(os->calls, expected);
 }
 
 TEST_F(WindowTest, EveryReleaseFailureIsToldAndTheTeardownGoesOn) {
-  ASSERT_TRUE(scene.OpenWindow());
+  ASSERT_TRUE(scene.window.OpenWindow());
   for (const char* step : {"ReleaseCurrent", "DeleteContext", "ReleaseDeviceContext",
                            "DestroyWindow", "UnregisterWindowClass"}) {
     os->failing[step] = true;
   }
-  scene.CloseWindow();
+  scene.window.CloseWindow();
   std::vector<std::string> texts;
   for (const auto& message : os->messages) {
     EXPECT_EQ(message.caption, "SHUTDOWN ERROR");
@@ -200,14 +200,14 @@ TEST_F(WindowTest, EveryReleaseFailureIsToldAndTheTeardownGoesOn) {
       "Release Of DC And RC Failed.", "Release Rendering Context Failed.",
       "Release Device Context Failed.", "Could Not Release hWnd.", "Could Not Unregister Class."};
   EXPECT_EQ(texts, expected);
-  EXPECT_EQ(scene.hwnd, 0u);
-  EXPECT_EQ(scene.hinstance, 0u);
+  EXPECT_EQ(scene.window.hwnd, 0u);
+  EXPECT_EQ(scene.window.hinstance, 0u);
 }
 
 TEST_F(WindowTest, ClassRegistrationFailureIsTold) {
   os->failing["RegisterWindowClass"] = true;
-  EXPECT_FALSE(scene.RegisterFullScreenClass());
-  EXPECT_FALSE(scene.RegisterPreviewClass());
+  EXPECT_FALSE(scene.window.RegisterFullScreenClass());
+  EXPECT_FALSE(scene.window.RegisterPreviewClass());
   ASSERT_EQ(os->messages.size(), 2u);
   EXPECT_EQ(os->messages[0].text, "Failed To Register The Window Class.");
   EXPECT_EQ(os->messages[0].caption, "ERROR");
@@ -215,9 +215,9 @@ TEST_F(WindowTest, ClassRegistrationFailureIsTold) {
 }
 
 TEST_F(WindowTest, ZeroHeightBecomesOne) {
-  scene.ResizeViewport(640, 0);
-  EXPECT_EQ(scene.width, 640);
-  EXPECT_EQ(scene.height, 1);
+  scene.window.ResizeViewport(640, 0);
+  EXPECT_EQ(scene.window.width, 640);
+  EXPECT_EQ(scene.window.height, 1);
 }
 
 TEST_F(WindowTest, StartOpensThenInitsAndStopShutsDownThenCloses) {

@@ -21,10 +21,10 @@
 #include "jpeg_writer.h"
 #include "png_writer.h"
 #include "render/gl.h"
+#include "run/run_state.h"
 #include "scene/globe_scene.h"
 #include "settings/saver_settings.h"
 #include "shell/music_control.h"
-#include "shell/run_state.h"
 
 namespace frost {
 
@@ -116,12 +116,12 @@ bool OpenScene(GlobeScene& scene, const Options& options) {
   g_settings.danceWithMusic = options.dance ? 1 : 0;
   g_run.mode = options.embedded ? RunMode::Embedded : RunMode::FullScreen;
   // The full-screen scene, in a window of the chosen size: no display-mode change.
-  scene.fullscreen = false;
+  scene.window.fullscreen = false;
   scene.followsWindowShape = options.embedded;
-  scene.SetDisplayMode(options.width, options.height, 32, 60);
-  if (!scene.RegisterFullScreenClass() || !scene.Start()) return false;
+  scene.window.SetDisplayMode(options.width, options.height, 32, 60);
+  if (!scene.window.RegisterFullScreenClass() || !scene.Start()) return false;
   Os().SetSwapInterval(0);
-  scene.SetActive(true);
+  scene.window.SetActive(true);
   return true;
 }
 
@@ -160,8 +160,9 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
       std::snprintf(name, sizeof name, "/frame-%08.3f.%s", options.times[next],
                     options.jpeg ? "jpg" : "png");
       const std::string path = options.outDir + name;
-      const bool written = options.jpeg ? capture::WriteFrameJpeg(path, scene.width, scene.height)
-                                        : capture::WriteFramePng(path, scene.width, scene.height);
+      const bool written =
+          options.jpeg ? capture::WriteFrameJpeg(path, scene.window.width, scene.window.height)
+                       : capture::WriteFramePng(path, scene.window.width, scene.window.height);
       if (!written) {
         std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
         return 1;
@@ -216,7 +217,7 @@ int Bench(GlobeScene& scene, const Options& options, Clock::time_point launched)
     glEnable(GL_TEXTURE_2D);
     scene.sceneTextures[Slot::kSkyUp].Bind();
     scene.gl.DrawQuad(2.0f, 2.0f);
-    Os().SwapBuffers(scene.hdc);
+    Os().SwapBuffers(scene.window.hdc);
   });
   return 0;
 }

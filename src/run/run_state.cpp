@@ -1,4 +1,4 @@
-#include "shell/run_state.h"
+#include "run/run_state.h"
 
 #include <cstdio>
 

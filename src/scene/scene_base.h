@@ -7,13 +7,14 @@
 #include "platform/platform.h"
 #include "render/gl_extensions.h"
 #include "render/texture.h"
-#include "shell/frame_timer.h"
+#include "run/frame_timer.h"
+#include "run/gl_window.h"
 
 namespace frost {
 
-// The base of the scene object: owns the window, the display mode and the GL context, and the
-// scene clock. The scene itself overrides the four operations, which the shell calls in this
-// slot order: Update, Init, Draw, Shutdown.
+// The base of the scene object: the window it draws in, its clock, the frame-rate text, the fade
+// and the picture's shape. The scene itself overrides the four operations, which the shell calls in
+// this slot order: Update, Init, Draw, Shutdown.
 class SceneBase {
  public:
   SceneBase(const char* title, int width, int height, int colorBits, int refreshRate,
@@ -26,29 +27,15 @@ class SceneBase {
   virtual void Draw() {}
   virtual void Shutdown() {}
 
-  // Window, display mode and context (full-screen and windowed runs).
-  bool RegisterFullScreenClass();
-  bool RegisterPreviewClass();
-  bool OpenWindow();
-  // A child window covering (0, 0, width, height) of another program's window `parent`.
-  bool OpenChildWindow(WindowHandle parent);
-  void CloseWindow();
-  void ResizeViewport(int newWidth, int newHeight);
-
   // Lifecycle as the shell drives it.
   bool Start();  // frame counter, window, font, then the scene's Init
-  void Stop();   // the scene's Shutdown, then CloseWindow
+  void Stop();   // the scene's Shutdown, then the window closes
   void RenderFrame() {
     Update();
     Draw();
   }
 
-  bool IsActive() const { return active; }
-  void SetActive(bool flag) { active = flag; }
-  void SetInstance(InstanceHandle handle) { hinstance = handle; }
-  void SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate);
-  // Back to what a fresh construction with the preview's parameters gives: a 32-bit colour,
-  // 32-bit depth window of the parent's size, no alpha, no stencil, not full screen.
+  // Back to a fresh preview window, which shows its picture at 4:3.
   void ResetForPreview(int newWidth, int newHeight);
   double ElapsedMs() const { return clock.ElapsedMs(); }
 
@@ -64,19 +51,9 @@ class SceneBase {
   // and `end` seconds of the scene clock (falls from `strength` to 0 with `invert`).
   bool FadeOverlay(float start, float end, const float colour[3], bool invert, float strength);
 
-  PixelFormatRequest PixelFormat() const;
-
-  // The windowed run's size when the chosen display mode has none.
-  static constexpr int kFallbackWidth = 800;
-  static constexpr int kFallbackHeight = 600;
-  static constexpr int kFallbackColorBits = 32;
-
   GLExtensions gl;
   // The scene's textures; in the preview, the one preview picture.
   std::unique_ptr<Texture[]> sceneTextures;
-  // Set for a run inside another program's window: the window is made a child of this one, and
-  // the display mode and the cursor are left alone.
-  WindowHandle embedParent = 0;
   // A run inside another program's window (or one of its own that such a program asked for)
   // shows the window's shape; full screen and the windowed fallback always show the 4:3
   // picture, which the display mode or the 800 x 600 window stretches.
@@ -91,20 +68,8 @@ class SceneBase {
   std::uint32_t fontListBase = 0;
   Texture fontTexture;
   FrameTimer clock;
-  DeviceHandle hdc = 0;
-  ContextHandle hglrc = 0;
-  WindowHandle hwnd = 0;
-  InstanceHandle hinstance = 0;
-  const char* title;
-  int width;
-  int height;
-  int colorBits;
-  int refreshRate;
-  bool fullscreen;
-  int stencilBits;
-  int depthBits;
-  int alphaBits;
-  bool active = false;
+  // The window, its display mode and its GL context.
+  GlWindow window;
   int fpsCountdown = 0;
   int fpsAccum = 0;
   int fps = 0;
@@ -114,23 +79,6 @@ class SceneBase {
  protected:
   // The one scene object is a static of its own type and is never deleted through the base.
   ~SceneBase() = default;
-
- private:
-  bool OpenOwnWindow();
-  bool CreateWindowAndContext(const WindowRequest& request);
 };
-
-// The texts the window code shows; the end-to-end tests look for them too.
-namespace WindowTexts {
-inline constexpr const char* kModeQuestion =
-    "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed Mode "
-    "Instead?";
-inline constexpr const char* kModeQuestionCaption = "Pendrel";
-inline constexpr const char* kWillClose = "Program Will Now Close.";
-inline constexpr const char* kError = "ERROR";
-inline constexpr const char* kShutdownError = "SHUTDOWN ERROR";
-inline constexpr const char* kClassFailed = "Failed To Register The Window Class.";
-inline constexpr const char* kWindowFailed = "Window Creation Error.";
-}  // namespace WindowTexts
 
 }  // namespace frost

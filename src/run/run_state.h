@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "shell/run_mode.h"
+#include "run/run_mode.h"
 
 namespace frost {
 

@@ -5,7 +5,7 @@
 #include "render/bitmap_font.h"
 #include "render/gl.h"
 #include "render/number_helpers.h"
-#include "shell/scene_base.h"
+#include "scene/scene_base.h"
 
 namespace frost {
 
@@ -31,7 +31,7 @@ void SceneBase::PrintText(int x, int y, float scale, std::string_view text) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(0, width, 0, height, -1, 1);
+  glOrtho(0, window.width, 0, window.height, -1, 1);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glTranslated(x + shift, y, 0);

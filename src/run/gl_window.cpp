@@ -1,7 +1,7 @@
-#include "shell/scene_base.h"
+#include "run/gl_window.h"
 
 #include "render/gl.h"
-#include "shell/run_state.h"
+#include "run/run_state.h"
 
 namespace frost {
 namespace {
@@ -16,8 +16,8 @@ void ShutdownFailure(const char* text) {
 
 }  // namespace
 
-SceneBase::SceneBase(const char* title_, int width_, int height_, int colorBits_, int refreshRate_,
-                     bool fullscreen_, int depthBits_, int stencilBits_, int alphaBits_)
+GlWindow::GlWindow(const char* title_, int width_, int height_, int colorBits_, int refreshRate_,
+                   bool fullscreen_, int depthBits_, int stencilBits_, int alphaBits_)
     : title(title_),
       width(width_),
       height(height_),
@@ -28,19 +28,19 @@ SceneBase::SceneBase(const char* title_, int width_, int height_, int colorBits_
       depthBits(depthBits_),
       alphaBits(alphaBits_) {}
 
-bool SceneBase::RegisterFullScreenClass() {
+bool GlWindow::RegisterFullScreenClass() {
   if (Os().RegisterWindowClass(WindowClassKind::FullScreen, hinstance)) return true;
   Fail(WindowTexts::kClassFailed);
   return false;
 }
 
-bool SceneBase::RegisterPreviewClass() {
+bool GlWindow::RegisterPreviewClass() {
   if (Os().RegisterWindowClass(WindowClassKind::Preview, hinstance)) return true;
   Fail(WindowTexts::kClassFailed);
   return false;
 }
 
-PixelFormatRequest SceneBase::PixelFormat() const {
+PixelFormatRequest GlWindow::PixelFormat() const {
   PixelFormatRequest request;
   request.colorBits = colorBits;
   request.alphaBits = alphaBits;
@@ -50,24 +50,14 @@ PixelFormatRequest SceneBase::PixelFormat() const {
   return request;
 }
 
-void SceneBase::SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate) {
+void GlWindow::SetDisplayMode(int newWidth, int newHeight, int newColorBits, int newRefreshRate) {
   width = newWidth;
   height = newHeight;
   colorBits = newColorBits;
   refreshRate = newRefreshRate;
 }
 
-double SceneBase::ViewAspect() const {
-  if (!followsWindowShape || width <= 0 || height <= 0) return kPictureAspect;
-  return static_cast<double>(width) / static_cast<double>(height);
-}
-
-float SceneBase::PictureWidth() const {
-  if (!followsWindowShape) return static_cast<float>(width);
-  return static_cast<float>(static_cast<double>(height) * kPictureAspect);
-}
-
-void SceneBase::ResetForPreview(int newWidth, int newHeight) {
+void GlWindow::ResetForPreview(int newWidth, int newHeight) {
   title = "ZIRavar";
   width = newWidth;
   height = newHeight;
@@ -79,18 +69,17 @@ void SceneBase::ResetForPreview(int newWidth, int newHeight) {
   alphaBits = 0;
   active = false;
   embedParent = 0;
-  followsWindowShape = false;
   hdc = 0;
   hglrc = 0;
   hwnd = 0;
 }
 
-bool SceneBase::OpenWindow() {
+bool GlWindow::OpenWindow() {
   if (embedParent != 0) return OpenChildWindow(embedParent);
   return OpenOwnWindow();
 }
 
-bool SceneBase::OpenChildWindow(WindowHandle parent) {
+bool GlWindow::OpenChildWindow(WindowHandle parent) {
   // Inside someone else's window: no display mode, no cursor, no keyboard focus.
   WindowRequest request;
   request.style = WindowStyle::Child;
@@ -106,7 +95,7 @@ bool SceneBase::OpenChildWindow(WindowHandle parent) {
   return true;
 }
 
-bool SceneBase::OpenOwnWindow() {
+bool GlWindow::OpenOwnWindow() {
   if (fullscreen) {
     DisplayModeChange mode;
     mode.width = width;
@@ -156,7 +145,7 @@ bool SceneBase::OpenOwnWindow() {
   return true;
 }
 
-bool SceneBase::CreateWindowAndContext(const WindowRequest& request) {
+bool GlWindow::CreateWindowAndContext(const WindowRequest& request) {
   hwnd = Os().CreateWindow(request);
   if (hwnd == 0) {
     Fail(WindowTexts::kWindowFailed);
@@ -188,7 +177,7 @@ bool SceneBase::CreateWindowAndContext(const WindowRequest& request) {
   return true;
 }
 
-void SceneBase::CloseWindow() {
+void GlWindow::CloseWindow() {
   if (fullscreen) {
     Os().RestoreDisplayMode();
     Os().ShowCursor(true);
@@ -210,36 +199,11 @@ void SceneBase::CloseWindow() {
   hinstance = 0;
 }
 
-void SceneBase::ResizeViewport(int newWidth, int newHeight) {
+void GlWindow::ResizeViewport(int newWidth, int newHeight) {
   if (newHeight == 0) newHeight = 1;
   width = newWidth;
   height = newHeight;
   glViewport(0, 0, width, height);
-}
-
-bool SceneBase::Start() {
-  fpsCountdown = 25;
-  fps = 0;
-  fpsAccum = 0;
-  if (!OpenWindow()) return false;
-  BuildFont();
-  Init();
-  return true;
-}
-
-bool SceneBase::FadeOverlay(float start, float end, const float colour[3], bool invert,
-                            float strength) {
-  if (!(end > start)) return false;
-  const float t = static_cast<float>(ElapsedMs() * 0.001);
-  if (t < start || t > end) return false;
-  float alpha = (t - start) * strength / (end - start);
-  if (invert) alpha = 1.0f - strength + alpha;
-  return gl.DrawFullScreenFade(alpha, colour, invert);
-}
-
-void SceneBase::Stop() {
-  Shutdown();
-  CloseWindow();
 }
 
 }  // namespace frost
