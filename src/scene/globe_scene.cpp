@@ -1,8 +1,11 @@
 #include "scene/globe_scene.h"
 
+#include <array>
+
 #include "audio/music_stream.h"
 #include "render/gl.h"
 #include "render/solid_sphere.h"
+#include "scene/data_files.h"
 #include "settings/saver_settings.h"
 
 namespace frost {
@@ -31,32 +34,28 @@ void GlobeScene::Init() {
 
   sceneTextures = std::make_unique<Texture[]>(Slot::kCount);
   Texture* slots = sceneTextures.get();
-  slots[Slot::kGlassCube].LoadCubeMap("scene/data/myfront.jpg", "scene/data/myback.jpg",
-                                      "scene/data/mytop2.jpg", "scene/data/mybottom.jpg",
-                                      "scene/data/myleft.jpg", "scene/data/myrite.jpg");
-  slots[Slot::kCentrepieceCube].LoadCubeMap("scene/data/myfronta2.jpg", "scene/data/mybacka2.jpg",
-                                            "scene/data/mytop2a2.jpg", "scene/data/mybottoma2.jpg",
-                                            "scene/data/mylefta2.jpg", "scene/data/myritea2.jpg");
+  const auto loadCube = [](Texture& slot, const std::array<const char*, 6>& faces) {
+    slot.LoadCubeMap(faces[0], faces[1], faces[2], faces[3], faces[4], faces[5]);
+  };
+  loadCube(slots[Slot::kGlassCube], data_files::kGlassCube);
+  loadCube(slots[Slot::kCentrepieceCube], data_files::kCentrepieceCube);
   slots[Slot::kGlow].CreateBlank(128, 128);
   for (int slot : {Slot::kSoftSprite, Slot::kSnowflake}) {
-    slots[slot].LoadJpeg(slot == Slot::kSoftSprite ? "scene/data/bass.jpg"
-                                                   : "scene/data/basics.jpg");
+    slots[slot].LoadJpeg(slot == Slot::kSoftSprite ? data_files::kGlowSprite
+                                                   : data_files::kSnowflake);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   }
-  slots[Slot::kGlass].LoadJpeg("scene/data/io.jpg");
+  slots[Slot::kGlass].LoadJpeg(data_files::kFrostGlass);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-  const char* sky[6] = {"scene/data/grave_up.jpg", "scene/data/grave_dn.jpg",
-                        "scene/data/grave_lf.jpg", "scene/data/grave_rt.jpg",
-                        "scene/data/grave_ft.jpg", "scene/data/grave_bk.jpg"};
   for (int face = 0; face < 6; ++face) {
-    slots[Slot::kSkyUp + face].LoadJpeg(sky[face]);
+    slots[Slot::kSkyUp + face].LoadJpeg(data_files::kSkyFaces[face]);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   }
-  slots[Slot::kGround].LoadJpeg("scene/data/ground.jpg");
-  slots[Slot::kGroundDetail].LoadJpeg("scene/data/detail2.jpg");
+  slots[Slot::kGround].LoadJpeg(data_files::kGround);
+  slots[Slot::kGroundDetail].LoadJpeg(data_files::kGroundDetail);
 
   sphereMesh.Create();
   centrepieceMesh.Create();

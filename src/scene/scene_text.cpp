@@ -5,13 +5,14 @@
 #include "render/bitmap_font.h"
 #include "render/gl.h"
 #include "render/number_helpers.h"
+#include "scene/data_files.h"
 #include "scene/scene_base.h"
 
 namespace frost {
 
 void SceneBase::BuildFont() {
   // A missing font leaves the lists in place with a texture that has no image.
-  fontTexture.LoadTga("font.tga");
+  fontTexture.LoadTga(data_files::kFont);
   fontListBase = BitmapFont::CompileGlyphLists();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,18 +13,21 @@
 namespace frost::artgen::testing {
 namespace {
 
-// Every picture the scene loads, by the names its texture slots use.
-const std::vector<std::string> kSceneJpegs = {
-    "myfront.jpg",  "myback.jpg",    "mytop2.jpg",   "mybottom.jpg", "myleft.jpg",
-    "myrite.jpg",   "myfronta2.jpg", "mybacka2.jpg", "mytop2a2.jpg", "mybottoma2.jpg",
-    "mylefta2.jpg", "myritea2.jpg",  "grave_up.jpg", "grave_dn.jpg", "grave_lf.jpg",
-    "grave_rt.jpg", "grave_ft.jpg",  "grave_bk.jpg", "ground.jpg",   "detail2.jpg",
-    "io.jpg",       "bass.jpg",      "basics.jpg"};
+// Every picture the scene loads, from the list the scene and the build share.
+std::vector<std::string> SceneJpegs() {
+  std::vector<std::string> jpegs;
+  for (const std::string& name : ArtFiles()) {
+    if (name.ends_with(".jpg")) jpegs.push_back(name);
+  }
+  return jpegs;
+}
 
 TEST(ArtFiles, EveryScenePictureDecodesAsPowerOfTwoRgb) {
-  for (const std::string& name : kSceneJpegs) {
+  const std::vector<std::string> jpegs = SceneJpegs();
+  ASSERT_EQ(jpegs.size(), 23u);
+  for (const std::string& name : jpegs) {
     SCOPED_TRACE(name);
-    const auto image = DecodeJpeg(GeneratedArt() / "scene/data" / name);
+    const auto image = DecodeJpeg(GeneratedArt() / name);
     ASSERT_TRUE(image.has_value());
     // One-channel JPEGs become intensity textures and break cube-map uploads.
     EXPECT_EQ(image->channels, 3);
@@ -35,11 +39,11 @@ TEST(ArtFiles, EveryScenePictureDecodesAsPowerOfTwoRgb) {
 }
 
 TEST(ArtFiles, CubeFacesOfOneCubeShareTheirSize) {
-  for (const char* group : {"my", "grave_"}) {
+  for (const char* group : {"scene/data/my", "scene/data/grave_"}) {
     int size = 0;
-    for (const std::string& name : kSceneJpegs) {
-      if (name.rfind(group, 0) != 0) continue;
-      const auto image = DecodeJpeg(GeneratedArt() / "scene/data" / name);
+    for (const std::string& name : SceneJpegs()) {
+      if (!name.starts_with(group)) continue;
+      const auto image = DecodeJpeg(GeneratedArt() / name);
       ASSERT_TRUE(image.has_value()) << name;
       if (size == 0) size = image->width;
       EXPECT_EQ(image->width, size) << name;
@@ -47,24 +51,31 @@ TEST(ArtFiles, CubeFacesOfOneCubeShareTheirSize) {
   }
 }
 
-TEST(ArtFiles, ListedOutputsAreExactlyTheSceneFiles) {
-  std::vector<std::string> expected;
-  for (const std::string& name : kSceneJpegs) expected.push_back("scene/data/" + name);
-  expected.push_back("font.tga");
-  std::vector<std::string> listed = ArtFiles();
-  std::sort(expected.begin(), expected.end());
-  std::sort(listed.begin(), listed.end());
-  EXPECT_EQ(listed, expected);
-  for (const std::string& name : listed) {
-    EXPECT_TRUE(std::filesystem::is_regular_file(GeneratedArt() / name)) << name;
-  }
+// The build remakes what it lists as outputs; the painter must write no more and no less.
+TEST(ArtFiles, TheBuildListsWhatIsPainted) {
+  std::vector<std::string> outputs;
+  std::stringstream list(FROST_TEST_BUILD_OUTPUTS);
+  for (std::string name; std::getline(list, name, ',');) outputs.push_back(name);
+  std::vector<std::string> painted = ArtFiles();
+  std::sort(outputs.begin(), outputs.end());
+  std::sort(painted.begin(), painted.end());
+  EXPECT_EQ(outputs, painted);
 }
 
 // Painting again gives the bytes the build painted: the output depends on nothing but the
-// generator (no clock, no unseeded randomness), and the build's folder is current.
+// generator (no clock, no unseeded randomness), and the build's folder is current. And the
+// painter writes exactly the listed files, which are what the build knows to remake.
 TEST(ArtFiles, PaintingAgainGivesTheSameBytes) {
   const std::filesystem::path again = ScratchFolder("again");
   ASSERT_TRUE(WriteArtSet(again, FontFile()));
+  std::vector<std::string> written;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(again)) {
+    if (entry.is_regular_file()) written.push_back(entry.path().lexically_relative(again));
+  }
+  std::vector<std::string> listed = ArtFiles();
+  std::sort(written.begin(), written.end());
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(written, listed);
   for (const std::string& name : ArtFiles()) {
     SCOPED_TRACE(name);
     const std::vector<std::uint8_t> built = ReadBytes(GeneratedArt() / name);

@@ -8,6 +8,7 @@
 #include "frost_glass.h"
 #include "jpeg_encoder.h"
 #include "reflection_faces.h"
+#include "scene/data_files.h"
 #include "skybox_faces.h"
 #include "snow_ground.h"
 #include "sprites.h"
@@ -37,16 +38,6 @@ constexpr int kFrostSize = 256;
 constexpr int kGlowSize = 128;
 constexpr int kSnowflakeSize = 64;
 constexpr int kFontCell = 16;  // 256 x 128: shown at 12 pixels, a mild minification
-
-constexpr std::array<const char*, 6> kSkyboxFiles = {
-    "scene/data/grave_up.jpg", "scene/data/grave_dn.jpg", "scene/data/grave_lf.jpg",
-    "scene/data/grave_rt.jpg", "scene/data/grave_ft.jpg", "scene/data/grave_bk.jpg"};
-constexpr std::array<const char*, 6> kGlassReflectionFiles = {
-    "scene/data/myfront.jpg",  "scene/data/myback.jpg", "scene/data/mytop2.jpg",
-    "scene/data/mybottom.jpg", "scene/data/myleft.jpg", "scene/data/myrite.jpg"};
-constexpr std::array<const char*, 6> kStudioReflectionFiles = {
-    "scene/data/myfronta2.jpg",  "scene/data/mybacka2.jpg", "scene/data/mytop2a2.jpg",
-    "scene/data/mybottoma2.jpg", "scene/data/mylefta2.jpg", "scene/data/myritea2.jpg"};
 
 bool WriteJpeg(const std::filesystem::path& folder, const char* name, const Image& image) {
   const std::vector<std::uint8_t> bytes = EncodeJpeg(image, kJpegQuality);
@@ -82,12 +73,13 @@ Colour GlassReflection(const WinterSky& sky, const Vec3& d) {
 const std::vector<std::string>& ArtFiles() {
   static const std::vector<std::string> kFiles = [] {
     std::vector<std::string> files;
-    for (const auto* group : {&kGlassReflectionFiles, &kStudioReflectionFiles, &kSkyboxFiles}) {
+    for (const auto* group :
+         {&data_files::kGlassCube, &data_files::kCentrepieceCube, &data_files::kSkyFaces}) {
       files.insert(files.end(), group->begin(), group->end());
     }
     files.insert(files.end(),
-                 {"scene/data/ground.jpg", "scene/data/detail2.jpg", "scene/data/io.jpg",
-                  "scene/data/bass.jpg", "scene/data/basics.jpg", "font.tga"});
+                 {data_files::kGround, data_files::kGroundDetail, data_files::kFrostGlass,
+                  data_files::kGlowSprite, data_files::kSnowflake, data_files::kFont});
     return files;
   }();
   return kFiles;
@@ -97,26 +89,27 @@ bool WriteArtSet(const std::filesystem::path& dataFolder, const std::filesystem:
   // Cheapest first, and stop at the first failure: a build that cannot write its data should
   // say so at once rather than after painting everything else.
   const std::optional<CoverageImage> font = RenderFontAtlas(fontFile, kFontCell);
-  if (!font || !WriteFileBytes(dataFolder / "font.tga", EncodeCoverageTga(*font))) return false;
+  if (!font || !WriteFileBytes(dataFolder / data_files::kFont, EncodeCoverageTga(*font)))
+    return false;
 
-  if (!WriteJpeg(dataFolder, "scene/data/bass.jpg", GlowSprite(kGlowSize)) ||
-      !WriteJpeg(dataFolder, "scene/data/basics.jpg", SnowflakeSprite(kSnowflakeSize)) ||
-      !WriteJpeg(dataFolder, "scene/data/detail2.jpg", DetailGrain(kDetailSize)) ||
-      !WriteJpeg(dataFolder, "scene/data/io.jpg", FrostGlass(kFrostSize)) ||
-      !WriteJpeg(dataFolder, "scene/data/ground.jpg", SnowGround(kGroundSize))) {
+  if (!WriteJpeg(dataFolder, data_files::kGlowSprite, GlowSprite(kGlowSize)) ||
+      !WriteJpeg(dataFolder, data_files::kSnowflake, SnowflakeSprite(kSnowflakeSize)) ||
+      !WriteJpeg(dataFolder, data_files::kGroundDetail, DetailGrain(kDetailSize)) ||
+      !WriteJpeg(dataFolder, data_files::kFrostGlass, FrostGlass(kFrostSize)) ||
+      !WriteJpeg(dataFolder, data_files::kGround, SnowGround(kGroundSize))) {
     return false;
   }
-  if (!WriteCube(dataFolder, kStudioReflectionFiles, ReflectionFrames(), kReflectionSize, 3,
+  if (!WriteCube(dataFolder, data_files::kCentrepieceCube, ReflectionFrames(), kReflectionSize, 3,
                  StudioLight)) {
     return false;
   }
   const WinterSky softSky(WinterSky::Detail::kCoarse);
-  if (!WriteCube(dataFolder, kGlassReflectionFiles, ReflectionFrames(), kReflectionSize, 3,
+  if (!WriteCube(dataFolder, data_files::kGlassCube, ReflectionFrames(), kReflectionSize, 3,
                  [&softSky](const Vec3& d) { return GlassReflection(softSky, d); })) {
     return false;
   }
   const WinterSky sky(WinterSky::Detail::kFine);
-  return WriteCube(dataFolder, kSkyboxFiles, SkyboxFrames(), kSkyboxSize, 4,
+  return WriteCube(dataFolder, data_files::kSkyFaces, SkyboxFrames(), kSkyboxSize, 4,
                    [&sky](const Vec3& d) { return sky.Shade(d); });
 }
 
