@@ -8,11 +8,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "dialog/dialog_dispatch.h"
 #include "dialog/dialog_keys.h"
 #include "dialog/dialog_units.h"
 #include "dialog/dialog_view.h"
 #include "settings/about_dialog.h"
 #include "settings/config_dialog.h"
+#include "support/fake_dialog_view.h"
 
 namespace frost {
 namespace {
@@ -261,6 +263,22 @@ TEST(ShippedDialogs, AboutTemplateHasFiveVisitButtonsWithoutTabStops) {
   }
   EXPECT_EQ(creditLines, 5);
   EXPECT_TRUE(icon);
+}
+
+// No exception may cross the toolkit's C callback that sends the message: a procedure that
+// throws ends its dialog as one that could not be shown.
+TEST(DialogDispatch, ThrowingProcedureEndsItsDialogUnshown) {
+  const DialogProc answers = [](DialogView&, const DialogMessage& m) { return m.id == 7; };
+  testing::FakeDialogView view{answers};
+  EXPECT_FALSE(SendDialogMessage(view, answers, DialogMessageKind::Command, 8));
+  EXPECT_TRUE(SendDialogMessage(view, answers, DialogMessageKind::Command, 7));
+  EXPECT_FALSE(view.ended);
+  const DialogProc throws = [](DialogView&, const DialogMessage&) -> bool {
+    throw std::bad_alloc();
+  };
+  EXPECT_TRUE(SendDialogMessage(view, throws, DialogMessageKind::InitDialog, 0));
+  EXPECT_TRUE(view.ended);
+  EXPECT_EQ(view.result, -1);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "platform/gtk/gtk_dialog_window.h"
 
 #include <gdk/gdkkeysyms.h>
-#include <gdk/gdkx.h>
 
 #include <cstdio>
 
+#include "dialog/dialog_dispatch.h"
 #include "dialog/dialog_keys.h"
 #include "platform/gtk/gtk_controls.h"
 #include "platform/gtk/gtk_file_open.h"
@@ -86,18 +86,7 @@ GtkDialogWindow::GtkDialogWindow(const DialogTemplateData& dialog, DialogProc pr
   g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
   g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
 
-  if (foreignParent != 0) {
-    // Another program's window: GTK can only point the window manager at it. An id that names
-    // no window leaves the dialog without an owner.
-    gtk_widget_realize(window_);
-    GdkDisplay* display = gtk_widget_get_display(window_);
-    if (GDK_IS_X11_DISPLAY(display)) {
-      foreignParent_ = gdk_x11_window_foreign_new_for_display(display, foreignParent);
-    }
-    if (foreignParent_ != nullptr) {
-      gdk_window_set_transient_for(gtk_widget_get_window(window_), foreignParent_);
-    }
-  }
+  if (foreignParent != 0) foreignParent_ = PointAtForeignOwner(window_, foreignParent);
 }
 
 GtkDialogWindow::~GtkDialogWindow() {
@@ -236,10 +225,7 @@ bool GtkDialogWindow::HandleKey(guint keyval) {
 
 bool GtkDialogWindow::Send(DialogMessageKind kind, int id) {
   if (ended_) return false;
-  DialogMessage message;
-  message.kind = kind;
-  message.id = id;
-  return proc_(*this, message);
+  return SendDialogMessage(*this, proc_, kind, id);
 }
 
 void GtkDialogWindow::OnClicked(GtkButton* button, gpointer self) {

@@ -4,6 +4,8 @@
 // Xlib's None would shadow MessageIcon::None.
 #undef None
 
+#include "platform/gtk/gtk_session.h"
+
 namespace frost::linux_host {
 namespace {
 
@@ -52,17 +54,6 @@ void ShowIcon(GtkWidget* box, MessageIcon icon) {
   G_GNUC_END_IGNORE_DEPRECATIONS
 }
 
-// An X window GTK did not make: only the window manager can be told that the box is its
-// transient. An id that names no window leaves the box without an owner.
-GdkWindow* PointAtOwner(GtkWidget* box, WindowHandle xWindow) {
-  gtk_widget_realize(box);
-  GdkDisplay* display = gtk_widget_get_display(box);
-  if (!GDK_IS_X11_DISPLAY(display)) return nullptr;
-  GdkWindow* owner = gdk_x11_window_foreign_new_for_display(display, xWindow);
-  if (owner != nullptr) gdk_window_set_transient_for(gtk_widget_get_window(box), owner);
-  return owner;
-}
-
 struct LostWindowWatch {
   GtkWidget* box;
   ::Window xWindow = 0;
@@ -96,8 +87,9 @@ MessageAnswer ShowGtkMessageBox(const MessageBoxOwner& owner, const std::string&
   gtk_dialog_set_default_response(GTK_DIALOG(box), yesNo ? GTK_RESPONSE_YES : GTK_RESPONSE_OK);
   if (yesNo) gtk_window_set_deletable(GTK_WINDOW(box), FALSE);
   if (owner.keepAbove) gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
-  GdkWindow* foreign =
-      owner.window == nullptr && owner.xWindow != 0 ? PointAtOwner(box, owner.xWindow) : nullptr;
+  GdkWindow* foreign = owner.window == nullptr && owner.xWindow != 0
+                           ? PointAtForeignOwner(box, owner.xWindow)
+                           : nullptr;
 
   // Another client (a window manager, a screen locker) may destroy the box's window. GTK
   // would destroy the box under the running loop and trip over what went with the window; so

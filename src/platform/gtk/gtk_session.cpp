@@ -1,5 +1,6 @@
 #include "platform/gtk/gtk_session.h"
 
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <map>
@@ -102,6 +103,15 @@ std::string FontStyleClass(const DialogTemplateData& dialog) {
                 ", sans-serif; font-size: " + std::to_string(dialog.fontPoints) + "pt; }");
   classes.emplace(key, name);
   return name;
+}
+
+GdkWindow* PointAtForeignOwner(GtkWidget* window, WindowHandle xWindow) {
+  gtk_widget_realize(window);
+  GdkDisplay* display = gtk_widget_get_display(window);
+  if (!GDK_IS_X11_DISPLAY(display)) return nullptr;
+  GdkWindow* owner = gdk_x11_window_foreign_new_for_display(display, xWindow);
+  if (owner != nullptr) gdk_window_set_transient_for(gtk_widget_get_window(window), owner);
+  return owner;
 }
 
 }  // namespace frost::linux_host

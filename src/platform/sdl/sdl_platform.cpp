@@ -16,6 +16,7 @@
 #include "platform/gtk/gtk_dialogs.h"
 #include "platform/sdl/linux_paths.h"
 #include "platform/sdl/pixel_format_fallbacks.h"
+#include "platform/sdl/sdl_message_box.h"
 
 namespace frost::linux_host {
 namespace {
@@ -425,54 +426,12 @@ MessageAnswer SdlPlatform::MessageBox(WindowHandle owner, const std::string& tex
   if (ShowMessageBoxWithGtk(xOwner, text, caption, buttons, icon, answer)) return answer;
   // GTK could not open the display; SDL's own box draws with the X server's core fonts, which
   // a desktop may lack.
-  if (ShowSdlMessageBox(owner, text, caption, buttons, icon, answer)) return answer;
+  // Only our own window can own that box; a foreign owner (a handle from the command line)
+  // belongs to another process.
+  SDL_Window* sdlOwner = (owner != 0 && owner == handle_) ? window_ : nullptr;
+  if (ShowSdlMessageBox(sdlOwner, text, caption, buttons, icon, answer)) return answer;
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   return UnshownMessageAnswer(buttons);
-}
-
-bool SdlPlatform::ShowSdlMessageBox(WindowHandle owner, const std::string& text,
-                                    const std::string& caption, MessageButtons buttons,
-                                    MessageIcon icon, MessageAnswer& answer) {
-  Uint32 flags = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
-  switch (icon) {
-    case MessageIcon::Error:
-      flags |= SDL_MESSAGEBOX_ERROR;
-      break;
-    case MessageIcon::Exclamation:
-      flags |= SDL_MESSAGEBOX_WARNING;
-      break;
-    case MessageIcon::Information:
-    case MessageIcon::Question:  // SDL has no question icon
-    case MessageIcon::None:
-      flags |= SDL_MESSAGEBOX_INFORMATION;
-      break;
-  }
-  std::vector<SDL_MessageBoxButtonData> buttonData;
-  if (buttons == MessageButtons::YesNo) {
-    buttonData.push_back(
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, static_cast<int>(MessageAnswer::Yes), "Yes"});
-    buttonData.push_back({0, static_cast<int>(MessageAnswer::No), "No"});
-  } else {
-    buttonData.push_back(
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
-         static_cast<int>(MessageAnswer::Ok), "OK"});
-  }
-  SDL_MessageBoxData data{};
-  data.flags = flags;
-  // Only our own window can own the box; a foreign owner (a handle from the command line)
-  // belongs to another process.
-  data.window = (owner != 0 && owner == handle_) ? window_ : nullptr;
-  data.title = caption.c_str();
-  data.message = text.c_str();
-  data.numbuttons = static_cast<int>(buttonData.size());
-  data.buttons = buttonData.data();
-  int pressed = -1;
-  // SDL gives -1 for a box closed without a button; a question asks again until answered.
-  do {
-    if (SDL_ShowMessageBox(&data, &pressed) != 0) return false;
-  } while (pressed < 0 && buttons == MessageButtons::YesNo);
-  answer = pressed < 0 ? MessageAnswer::Ok : static_cast<MessageAnswer>(pressed);
-  return true;
 }
 
 // The dialogs are GTK's: SDL has no dialogs beyond message boxes.

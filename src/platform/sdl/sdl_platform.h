@@ -65,8 +65,6 @@ class SdlPlatform : public Platform {
  private:
   bool EnsureVideo();
   bool Translate(const SDL_Event& sdl, WindowEvent& event);
-  bool ShowSdlMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
-                         MessageButtons buttons, MessageIcon icon, MessageAnswer& answer);
 
   std::string commandLine_;
   bool videoReady_ = false;

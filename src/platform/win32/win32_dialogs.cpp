@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "dialog/dialog_dispatch.h"
 #include "platform/win32/win32_records.h"
 
 namespace frost::win32 {
@@ -102,17 +103,7 @@ INT_PTR CALLBACK Win32DialogView::Procedure(HWND window, UINT message, WPARAM wP
 
 INT_PTR Win32DialogView::Send(DialogMessageKind kind, int id) {
   if (ended_) return FALSE;
-  DialogMessage message;
-  message.kind = kind;
-  message.id = id;
-  try {
-    return proc_(*this, message) ? TRUE : FALSE;
-  } catch (...) {
-    // Nothing may unwind through the system's dialog manager. A procedure that failed ends
-    // its dialog as one that could not be shown.
-    EndDialog(-1);
-    return TRUE;
-  }
+  return SendDialogMessage(*this, proc_, kind, id) ? TRUE : FALSE;
 }
 
 void Win32DialogView::SetFocus(int id) {
