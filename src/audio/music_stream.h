@@ -1,3 +1,4 @@
+// The one music stream a run plays, opened by the shell and listened to by the scene.
 #pragma once
 
 #include <string>

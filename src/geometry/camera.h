@@ -1,3 +1,4 @@
+// The perspective camera the scene looks through.
 #pragma once
 
 #include "geometry/vec4d.h"

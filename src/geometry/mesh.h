@@ -1,3 +1,4 @@
+// The solid models (glass sphere, centrepiece) as display lists built from their tables.
 #pragma once
 
 #include <cstdint>

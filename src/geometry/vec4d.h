@@ -1,3 +1,4 @@
+// The double-precision vector the camera and its path compute with.
 #pragma once
 
 namespace frost {

@@ -1,3 +1,4 @@
+// The frame-rate counter's bitmap font: glyph layout and drawing.
 #pragma once
 
 #include <cstddef>

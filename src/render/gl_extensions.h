@@ -1,3 +1,4 @@
+// Which OpenGL extensions the context offers, and the drawing helpers that depend on them.
 #pragma once
 
 #include <cstdint>

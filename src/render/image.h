@@ -1,3 +1,4 @@
+// Decoded pictures, and the JPEG reader that makes them.
 #pragma once
 
 #include <cstdint>

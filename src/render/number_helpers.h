@@ -1,3 +1,4 @@
+// Small number helpers of the renderer: powers of two and decimal text.
 #pragma once
 
 #include <string>

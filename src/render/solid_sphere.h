@@ -1,3 +1,4 @@
+// A solid sphere drawn in immediate mode, for the glass shell.
 #pragma once
 
 namespace frost {

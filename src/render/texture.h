@@ -1,3 +1,4 @@
+// Textures: loaded from JPEG and TGA, cube maps, blank render targets.
 #pragma once
 
 #include <cstdint>

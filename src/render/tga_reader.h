@@ -1,3 +1,4 @@
+// The TGA reader the font texture loads through.
 #pragma once
 
 #include <cstdint>

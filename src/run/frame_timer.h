@@ -1,3 +1,4 @@
+// The millisecond clock every animation and beat is timed with.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The window, display mode and GL context a run draws in.
 #pragma once
 
 // The window a run draws in, the display mode a full-screen run switches to, and the GL

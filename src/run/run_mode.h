@@ -1,3 +1,4 @@
+// The run modes the command line chooses between.
 #pragma once
 
 namespace frost {

@@ -1,3 +1,4 @@
+// The process-wide state of a run, and how the core tells the user what went wrong.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Beats heard in the music's spectrum, as pulses that shake the globe.
 #pragma once
 
 #include "run/frame_timer.h"

@@ -1,3 +1,4 @@
+// The camera's endless eased path around the globe.
 #pragma once
 
 #include "geometry/camera.h"

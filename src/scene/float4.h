@@ -1,3 +1,4 @@
+// The single-precision vector the snow and the globe's motion compute with.
 #pragma once
 
 #include <cmath>

@@ -63,22 +63,14 @@ void GlobeScene::GlowPass(int glowSize) {
   camera.Apply();
 
   // The scene dimmed to 0.3, so that only what is really bright survives the bright pass.
-  glPushMatrix();
-  glDisable(GL_CULL_FACE);
-  glTranslatef(static_cast<float>(camera.eye.x), static_cast<float>(camera.eye.y),
-               static_cast<float>(camera.eye.z));
-  glScalef(100.0f, 100.0f, 100.0f);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-  glColor4f(0.3f, 0.3f, 0.3f, 1.0f);
-  DrawSkybox();
+  DrawSkyAroundEye(0.3f, 1.0f);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  glPopMatrix();
   // In the glow the ground keeps its depth, which hides from the glow whatever sinks below it.
   glEnable(GL_DEPTH_TEST);
   DrawGround(0.3f);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  glFrontFace(GL_CCW);
-  DrawGlobe(0);
+  DrawGlobe(GlobePass::Glow);
 
   glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
   gl.ResetTextureUnits();
@@ -121,17 +113,10 @@ void GlobeScene::MainPass() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   camera.Apply();
 
-  glPushMatrix();
-  glDisable(GL_CULL_FACE);
-  glTranslatef(static_cast<float>(camera.eye.x), static_cast<float>(camera.eye.y),
-               static_cast<float>(camera.eye.z));
-  glScalef(100.0f, 100.0f, 100.0f);
   // Over black, adding the sky and replacing with it give the same pixels; replacing lets the
   // renderer skip reading the frame.
   glDisable(GL_BLEND);
-  glColor4f(1.0f, 1.0f, 1.0f, kSnowLight);
-  DrawSkybox();
-  glPopMatrix();
+  DrawSkyAroundEye(1.0f, kSnowLight);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   DrawGround(1.0f);
 
@@ -148,7 +133,18 @@ void GlobeScene::MainPass() {
   gl.DrawQuad(7.0f, 7.0f);
   glPopMatrix();
 
-  DrawGlobe(-1);
+  DrawGlobe(GlobePass::Main);
+}
+
+void GlobeScene::DrawSkyAroundEye(float grey, float alpha) {
+  glPushMatrix();
+  glDisable(GL_CULL_FACE);
+  glTranslatef(static_cast<float>(camera.eye.x), static_cast<float>(camera.eye.y),
+               static_cast<float>(camera.eye.z));
+  glScalef(100.0f, 100.0f, 100.0f);
+  glColor4f(grey, grey, grey, alpha);
+  DrawSkybox();
+  glPopMatrix();
 }
 
 void GlobeScene::GlowOverlay() {
@@ -156,7 +152,6 @@ void GlobeScene::GlowOverlay() {
   glEnable(GL_TEXTURE_2D);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glDisable(GL_BLEND);
-  glDisable(GL_LIGHTING);
   sceneTextures[Slot::kGlow].Bind();
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

@@ -1,3 +1,4 @@
+// Where the mouse and the beats push the globe.
 #pragma once
 
 #include "scene/float4.h"

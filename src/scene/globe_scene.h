@@ -1,3 +1,4 @@
+// The snow globe scene: its textures, its passes, and the one instance a process runs.
 #pragma once
 
 #include <memory>
@@ -45,8 +46,10 @@ class GlobeScene : public SceneBase {
 
   void ComposeFrame(float t);
   void DrawSkybox();
-  // Mode 0 draws the glow image's globe (sphere and centrepiece), -1 everything.
-  void DrawGlobe(int mode);
+  // The glow pass sees the centrepiece and the glass body; the main pass sees the shell and
+  // the snow as well.
+  enum class GlobePass { Glow, Main };
+  void DrawGlobe(GlobePass pass);
   void DrawLensFlare(const Float4& sun);
 
   SphereMesh sphereMesh;
@@ -69,6 +72,13 @@ class GlobeScene : public SceneBase {
   void GlowPass(int glowSize);
   void MainPass();
   void GlowOverlay();
+  void ReflectEnvironment(const Mat4d& billboard);
+  void DrawCentrepiece(const Mat4d& billboard);
+  void DrawGlassBody();
+  void DrawShell(const Mat4d& billboard, GlobePass pass);
+  void DrawSnowflakes(const Mat4d& billboard);
+  // The skybox a hundred units around the eye, so that it never comes nearer, in this grey.
+  void DrawSkyAroundEye(float grey, float alpha);
   // Undoes the camera's rotation: the view's 3 x 3 block transposed, no translation.
   Mat4d Billboard() const;
 

@@ -1,3 +1,4 @@
+// What every scene has: its window, clock, frame-rate text, fade and picture shape.
 #pragma once
 
 #include <cstdint>

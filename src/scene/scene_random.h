@@ -1,3 +1,4 @@
+// The scene's one pseudo-random sequence.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The snowflakes inside the globe: their physics and their drawing.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// The display modes offered to the user and chosen by index.
 #pragma once
 
 #include <array>

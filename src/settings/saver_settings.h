@@ -1,3 +1,4 @@
+// The user's settings and their file, config.cfg.
 #pragma once
 
 #include <cstdint>

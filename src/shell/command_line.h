@@ -1,3 +1,4 @@
+// The command line: which run mode, and which window it belongs to.
 #pragma once
 
 #include <string_view>

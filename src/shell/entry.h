@@ -1,3 +1,4 @@
+// The program's entry: one command line in, one run mode run, one exit code out.
 #pragma once
 
 #include "scene/scene_base.h"

@@ -1,3 +1,4 @@
+// The main loop and the window procedure of the scene's runs.
 #pragma once
 
 #include "platform/platform.h"

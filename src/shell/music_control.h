@@ -1,6 +1,5 @@
-#pragma once
-
 // Which music a full-screen run plays, from its settings, and what happens when it cannot.
+#pragma once
 
 namespace frost {
 

@@ -98,7 +98,6 @@ TEST(SphereTable, HasItsCountsPolesAndEndRecords) {
   EXPECT_EQ(std::vector<int>(first.normal, first.normal + 3), (std::vector<int>{0, 1, 2}));
   const FaceVNT& last = t.faces.back();
   EXPECT_EQ(std::vector<int>(last.vertex, last.vertex + 3), (std::vector<int>{2626, 2701, 2700}));
-  EXPECT_EQ(&t, &SphereTable()) << "built once";
 }
 
 TEST(SphereTable, RingsOf75LieOnTheSphereAndFaceItsCentre) {
@@ -335,7 +334,6 @@ void ExpectSameBytes(const Tables& built, const Tables& compiled) {
 }
 
 TEST(MeshTables, CompiledTablesAreExactlyWhatTheModellerBuilds) {
-  EXPECT_EQ(&CentrepieceTable(), &CentrepieceTable());
   ExpectSameBytes(meshgen::BuildCentrepiece(), CentrepieceTable());
   ExpectSameBytes(meshgen::BuildSphere(), SphereTable());
 }

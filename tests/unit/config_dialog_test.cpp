@@ -374,14 +374,6 @@ TEST_F(ConfigDialogTest, HotSpotAsksAndAnswersBothWays) {
 
 // --- Shown by the entry ------------------------------------------------------------------------
 
-TEST_F(ConfigDialogTest, ShowAsksTheHostForTemplate101WithTheParent) {
-  ShowConfigDialog(0x5a5a);
-  ASSERT_EQ(os->dialogs.size(), 1u);
-  EXPECT_EQ(os->dialogs[0].id, DialogTemplate::Configuration);
-  EXPECT_EQ(os->dialogs[0].parent, 0x5a5au);
-  EXPECT_EQ(os->dialogs[0].proc, &ConfigDialogProc);
-}
-
 TEST_F(ConfigDialogTest, ConfigureRunSavesWhatTheUserChoseAndEndsWithZero) {
   os->commandLine = "frostmote.scr /c:77";
   os->dialogDriver = [](DialogTemplate, DialogProc proc) {
@@ -393,6 +385,9 @@ TEST_F(ConfigDialogTest, ConfigureRunSavesWhatTheUserChoseAndEndsWithZero) {
   };
   testing::RecordingScene scene;
   EXPECT_EQ(SaverMain(scene, 0), 0);
+  ASSERT_EQ(os->dialogs.size(), 1u);
+  EXPECT_EQ(os->dialogs[0].id, DialogTemplate::Configuration);
+  EXPECT_EQ(os->dialogs[0].parent, 77u) << "owned by the window the command line names";
   EXPECT_EQ(ReadFileBytes(File()), Flags("\x00\x04\x01\x00\x00\x00") + kDefaultPath);
   EXPECT_EQ(scene.log, "") << "no scene in the configure run";
 }

@@ -1,3 +1,4 @@
+// The MP3 file chooser of the configuration dialog, drawn by GTK.
 #pragma once
 
 #include <gtk/gtk.h>

@@ -1,3 +1,4 @@
+// The Linux host's message boxes, drawn by GTK.
 #pragma once
 
 #include <gtk/gtk.h>

@@ -1,3 +1,4 @@
+// Where the Linux host keeps what Windows keeps in the registry and the user's folders.
 #pragma once
 
 #include <string>

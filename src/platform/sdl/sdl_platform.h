@@ -1,3 +1,4 @@
+// The Linux host: the seam's operations on SDL2, X11 and GTK.
 #pragma once
 
 #include <SDL.h>

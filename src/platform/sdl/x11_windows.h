@@ -1,3 +1,4 @@
+// X11 window questions and requests the SDL host needs beyond SDL.
 #pragma once
 
 #include "platform/platform.h"

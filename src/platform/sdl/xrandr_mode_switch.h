@@ -1,3 +1,4 @@
+// The full-screen run's display-mode switch on X11 (XRandR), and its undoing.
 #pragma once
 
 #include "platform/sdl/layout_guard.h"

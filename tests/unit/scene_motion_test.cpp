@@ -1,31 +1,16 @@
-#include "scene/globe_scene.h"
-
+// How the scene moves with time, music and the mouse: the beats it hears, where the globe is
+// pushed, how the lens flare swells and fades.
 #include <gtest/gtest.h>
 
 #include "scene/beat_detector.h"
 #include "scene/globe_offset.h"
+#include "scene/globe_scene.h"
 #include "support/fake_platform.h"
 
 namespace frost {
 namespace {
 
 using testing::ScopedFakePlatform;
-
-TEST(GlobeScene, TheProcessHasOneBuiltForFullScreen) {
-  GlobeScene& scene = TheScene();
-  EXPECT_EQ(&scene, &TheScene());
-  EXPECT_STREQ(scene.window.title, "ZIRavar");
-  EXPECT_EQ(scene.window.width, 800);
-  EXPECT_EQ(scene.window.height, 600);
-  EXPECT_EQ(scene.window.colorBits, 32);
-  EXPECT_EQ(scene.window.refreshRate, 60);
-  EXPECT_TRUE(scene.window.fullscreen);
-  EXPECT_EQ(scene.window.depthBits, 32);
-  EXPECT_EQ(scene.window.stencilBits, 0);
-  EXPECT_EQ(scene.window.alphaBits, 1);
-  EXPECT_FALSE(scene.window.IsActive());
-  EXPECT_EQ(scene.sceneTextures, nullptr);
-}
 
 TEST(BeatDetector, BandsNeedTheirThresholdAndAHoldOff) {
   ScopedFakePlatform os;
