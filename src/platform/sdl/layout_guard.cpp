@@ -8,6 +8,8 @@
 #include <csignal>
 #include <initializer_list>
 
+#include "platform/sdl/x_screen_layout.h"
+
 namespace frost::linux_host {
 namespace {
 

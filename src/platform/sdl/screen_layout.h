@@ -1,11 +1,10 @@
-// What the X screen's monitors show, and the changes the full-screen run makes to it: read from
-// the server, worked out as plain data, and applied so that no step leaves a monitor outside the
-// screen. Plain data throughout, so that a layout can cross a socket to the guard whole.
+// What the X screen's monitors show, and the changes the full-screen run makes to it, worked
+// out as plain data (x_screen_layout.h reads and applies them). Plain data throughout, so that
+// a layout can cross a socket to the guard whole, and no X server is needed to test it.
 #pragma once
 
 #include <cstdint>
-
-struct _XDisplay;
+#include <vector>
 
 namespace frost::linux_host {
 
@@ -43,23 +42,27 @@ struct ScreenLayout {
 // proportion the screen had (or 96 dots an inch when it had none).
 void FitScreenAround(ScreenLayout& layout, const ScreenLayout& before);
 
-// The lit monitors as the server has them now; false without RandR 1.2 or with more monitors
-// or outputs than a layout holds.
-bool ReadScreenLayout(_XDisplay* display, ScreenLayout& layout);
+// Millimetres for `pixels` in the proportion `referencePixels` had to `referenceMm` (96 dots
+// an inch when the reference has none); at least 1.
+int ScaledMm(int pixels, int referencePixels, int referenceMm);
 
-// The CRTC that SDL counts as display 0 (the primary output's, else the first lit one's);
-// -1 when nothing is lit.
-int DisplayZeroIndex(_XDisplay* display, const ScreenLayout& layout);
+// RandR's quarter turns, as CrtcLayout::rotation holds them.
+inline constexpr std::uint16_t kRotate90 = 2;
+inline constexpr std::uint16_t kRotate270 = 8;
 
-// Makes the server show `to`, changing only the CRTCs that differ from what it shows now. The
-// screen first grows to hold both pictures, then the monitors change, then it takes its final
-// size. False, with the screen as it was, when the server refuses.
-bool ApplyScreenLayout(_XDisplay* display, const ScreenLayout& to);
+// A mode the first output of a monitor offers, and whether all its other outputs offer it too.
+struct ModeOffer {
+  std::uint64_t id = 0;
+  int width = 0;  // as the mode has it, before the monitor's turn
+  int height = 0;
+  int refreshRate = 0;
+  bool offeredByAll = true;
+};
 
-// After a switch from `saved` to `applied`: puts back each monitor that still shows what the
-// switch left, and the screen's size if nobody else changed it. A monitor someone else changed
-// meanwhile keeps that change.
-bool PutBackScreenLayout(_XDisplay* display, const ScreenLayout& saved,
-                         const ScreenLayout& applied);
+// Gives `crtc` the first offered mode that shows `width` x `height` on the screen (a
+// quarter-turned monitor shows a mode's width as its height) at `refreshRate` (0: any), among
+// those all its outputs offer. False, and `crtc` unchanged, when there is none.
+bool TakeMode(CrtcLayout& crtc, const std::vector<ModeOffer>& offers, int width, int height,
+              int refreshRate);
 
 }  // namespace frost::linux_host
