@@ -77,88 +77,41 @@ bool IsXscreensaverOption(std::string_view word) {
   return option == "root" || option == "window" || option == "window-id";
 }
 
-}  // namespace
-
-WindowHandle ParseWindowId(std::string_view text) {
-  text = Trimmed(text);
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  if (text.empty()) return 0;
-  std::uint64_t value = 0;
-  for (char c : text) {
-    int digit = -1;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    if (digit < 0) return 0;
-    // X window ids are 29 bits; anything longer than 64 is no window either.
-    if (value > (std::numeric_limits<std::uint64_t>::max() - static_cast<unsigned>(digit)) /
-                    static_cast<unsigned>(base)) {
-      return 0;
-    }
-    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-  }
-  return static_cast<WindowHandle>(value);
-}
-
-ParsedCommandLine ApplyXscreensaverWindow(ParsedCommandLine parsed, std::string_view variable) {
-  const WindowHandle window = ParseWindowId(variable);
-  if (window == 0) return parsed;
-  const bool root = parsed.mode == RunMode::Embedded && parsed.parentKind == ParentKind::Desktop;
-  if (!root && parsed.hasArguments) return parsed;
-  parsed.mode = RunMode::Embedded;
-  parsed.parentKind = ParentKind::Handle;
-  parsed.parent = window;
-  return parsed;
-}
-
-ParsedCommandLine ParseCommandLine(std::string_view line) {
+// xscreensaver's options are whole words, so "-windowless" or "/root" are not among them. Its
+// daemon writes them with two dashes ("--root"), its settings panel mixes both forms ("-root
+// --window-id 0x...") in any order; a window id, when given, is where to draw.
+ParsedCommandLine ParseXscreensaverWords(std::string_view arguments) {
   ParsedCommandLine result;
-  Cursor cursor(line);
-
-  // The program name, quoted or up to the first blank.
-  if (cursor.Peek() == '"') {
-    cursor.Advance();
-    while (!cursor.AtEnd() && cursor.Peek() != '"') cursor.Advance();
-  } else {
-    while (!cursor.AtEnd() && !IsBlank(cursor.Peek())) cursor.Advance();
-  }
-  cursor.Advance();  // the closing quote or the blank, if any
-  cursor.SkipBlanks();
-  if (cursor.AtEnd()) return result;
   result.hasArguments = true;
-
-  // xscreensaver's options are whole words, so "-windowless" or "/root" are not among them.
-  // Its daemon writes them with two dashes ("--root"), its settings panel mixes both forms
-  // ("-root --window-id 0x...") in any order; a window id, when given, is where to draw.
-  if (IsXscreensaverOption(FirstWord(cursor.Rest(), nullptr))) {
-    result.mode = RunMode::Embedded;
-    bool root = false;
-    bool windowId = false;
-    std::string_view rest = cursor.Rest();
-    while (!rest.empty()) {
-      std::string_view after;
-      const std::string_view word = FirstWord(rest, &after);
-      const std::string_view option = OptionName(word);
-      if (option == "root") {
-        root = true;
-      } else if (option == "window-id" && !windowId) {
-        windowId = true;
-        result.parent = ParseWindowId(FirstWord(after, &after));
-      }
-      rest = after;
+  result.mode = RunMode::Embedded;
+  bool root = false;
+  bool windowId = false;
+  std::string_view rest = arguments;
+  while (!rest.empty()) {
+    std::string_view after;
+    const std::string_view option = OptionName(FirstWord(rest, &after));
+    if (option == "root") {
+      root = true;
+    } else if (option == "window-id" && !windowId) {
+      windowId = true;
+      result.parent = ParseWindowId(FirstWord(after, &after));
     }
-    if (windowId) {
-      result.parentKind = ParentKind::Handle;
-    } else if (root) {
-      result.parentKind = ParentKind::Desktop;
-    }
-    return result;
+    rest = after;
   }
+  if (windowId) {
+    result.parentKind = ParentKind::Handle;
+  } else if (root) {
+    result.parentKind = ParentKind::Desktop;
+  }
+  return result;
+}
 
+// The Windows switches: one letter, after an optional '-' or '/', then the window's handle
+// after blanks or colons ("/c:1234", "/p 5678").
+ParsedCommandLine ParseWindowsSwitch(std::string_view arguments) {
+  ParsedCommandLine result;
+  result.hasArguments = true;
+  Cursor cursor(arguments);
   if (cursor.Peek() == '-' || cursor.Peek() == '/') cursor.Advance();
   const char letter = cursor.Peek();
   cursor.Advance();
@@ -204,6 +157,61 @@ ParsedCommandLine ParseCommandLine(std::string_view line) {
       break;
   }
   return result;
+}
+
+}  // namespace
+
+WindowHandle ParseWindowId(std::string_view text) {
+  text = Trimmed(text);
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return 0;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) return 0;
+    // X window ids are 29 bits; anything longer than 64 is no window either.
+    if (value > (std::numeric_limits<std::uint64_t>::max() - static_cast<unsigned>(digit)) /
+                    static_cast<unsigned>(base)) {
+      return 0;
+    }
+    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+  }
+  return static_cast<WindowHandle>(value);
+}
+
+ParsedCommandLine ApplyXscreensaverWindow(ParsedCommandLine parsed, std::string_view variable) {
+  const WindowHandle window = ParseWindowId(variable);
+  if (window == 0) return parsed;
+  const bool root = parsed.mode == RunMode::Embedded && parsed.parentKind == ParentKind::Desktop;
+  if (!root && parsed.hasArguments) return parsed;
+  parsed.mode = RunMode::Embedded;
+  parsed.parentKind = ParentKind::Handle;
+  parsed.parent = window;
+  return parsed;
+}
+
+ParsedCommandLine ParseCommandLine(std::string_view line) {
+  Cursor cursor(line);
+  // The program name, quoted or up to the first blank.
+  if (cursor.Peek() == '"') {
+    cursor.Advance();
+    while (!cursor.AtEnd() && cursor.Peek() != '"') cursor.Advance();
+  } else {
+    while (!cursor.AtEnd() && !IsBlank(cursor.Peek())) cursor.Advance();
+  }
+  cursor.Advance();  // the closing quote or the blank, if any
+  cursor.SkipBlanks();
+  if (cursor.AtEnd()) return {};
+  const std::string_view arguments = cursor.Rest();
+  return IsXscreensaverOption(FirstWord(arguments, nullptr)) ? ParseXscreensaverWords(arguments)
+                                                             : ParseWindowsSwitch(arguments);
 }
 
 }  // namespace frost

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "loop_timing.h"
 
@@ -143,6 +144,100 @@ bool WriteInfoFrame(std::vector<std::uint8_t>& file, std::size_t infoBytes,
   return true;
 }
 
+// What the encoder made of the loop's end, the loop and its start again: the stream of frames
+// and the Info frame LAME wrote for it, with where each frame of the stream starts.
+struct EncodedStream {
+  std::vector<std::uint8_t> stream;
+  std::vector<std::size_t> starts;
+  std::vector<std::uint8_t> infoFrame;
+};
+
+std::optional<EncodedStream> EncodeAround(lame_global_flags* lame, const StereoLoop& loop,
+                                          std::int64_t leadIn) {
+  const std::int64_t heard = leadIn + kLoopFrames + kTailFrames * kSamplesPerFrame;
+  std::vector<float> left(static_cast<std::size_t>(heard));
+  std::vector<float> right(left.size());
+  for (std::int64_t i = 0; i < heard; ++i) {
+    left[static_cast<std::size_t>(i)] = loop.Left(i - leadIn);
+    right[static_cast<std::size_t>(i)] = loop.Right(i - leadIn);
+  }
+  EncodedStream encoded;
+  std::vector<unsigned char> chunk(kChunkBytes);
+  for (std::int64_t at = 0; at < heard; at += kChunkFrames) {
+    const int frames = static_cast<int>(std::min<std::int64_t>(kChunkFrames, heard - at));
+    const int written = lame_encode_buffer_ieee_float(lame, left.data() + at, right.data() + at,
+                                                      frames, chunk.data(), kChunkBytes);
+    if (written < 0) {
+      std::fprintf(stderr, "frost_musicgen: MP3 encoding failed (%d)\n", written);
+      return std::nullopt;
+    }
+    encoded.stream.insert(encoded.stream.end(), chunk.begin(), chunk.begin() + written);
+  }
+  const int flushed = lame_encode_flush(lame, chunk.data(), kChunkBytes);
+  if (flushed < 0) {
+    std::fprintf(stderr, "frost_musicgen: MP3 flush failed (%d)\n", flushed);
+    return std::nullopt;
+  }
+  encoded.stream.insert(encoded.stream.end(), chunk.begin(), chunk.begin() + flushed);
+  const std::size_t infoBytes = lame_get_lametag_frame(lame, chunk.data(), chunk.size());
+  encoded.starts = SplitFrames(encoded.stream);
+  if (infoBytes == 0 || infoBytes > chunk.size() || encoded.starts.size() < 2 ||
+      encoded.starts[1] != infoBytes) {
+    std::fprintf(stderr, "frost_musicgen: unexpected MP3 stream from the encoder\n");
+    return std::nullopt;
+  }
+  encoded.infoFrame.assign(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(infoBytes));
+  return encoded;
+}
+
+// The settled frames that hold the loop, and the samples a player trims from their ends.
+struct FrameChoice {
+  std::int64_t first = 0;  // audio frame, the Info frame not counted
+  std::int64_t count = 0;
+  int delay = 0;
+  int padding = 0;
+};
+
+std::optional<FrameChoice> PickLoopFrames(std::int64_t leadIn, int encoderDelay,
+                                          std::int64_t audioFrames) {
+  // Audio frame k holds the encoder's input from sample k x 1152 - delay on, and the loop's
+  // first sample was input sample `leadIn`.
+  const std::int64_t firstSample = leadIn + encoderDelay;
+  FrameChoice choice;
+  choice.first = firstSample / kSamplesPerFrame - kWarmUpFrames;
+  choice.delay = static_cast<int>(firstSample - choice.first * kSamplesPerFrame);
+  choice.count =
+      (choice.delay + kLoopFrames + kDecoderDelay + kSamplesPerFrame - 1) / kSamplesPerFrame;
+  choice.padding = static_cast<int>(choice.count * kSamplesPerFrame - choice.delay - kLoopFrames);
+  // The last few frames are coded as the input runs out: they are not the settled ones.
+  if (choice.first < 0 || choice.first + choice.count > audioFrames - 4) {
+    std::fprintf(stderr, "frost_musicgen: the encoder's frames do not cover the loop\n");
+    return std::nullopt;
+  }
+  return choice;
+}
+
+// The Info frame, then the chosen frames, with the Info frame rewritten for them.
+std::vector<std::uint8_t> Splice(const EncodedStream& encoded, const FrameChoice& choice) {
+  const std::size_t infoBytes = encoded.infoFrame.size();
+  std::vector<std::uint8_t> file = encoded.infoFrame;
+  std::vector<std::size_t> kept;
+  const auto begin = encoded.starts[static_cast<std::size_t>(choice.first + 1)];
+  const auto end = encoded.starts[static_cast<std::size_t>(choice.first + choice.count + 1)];
+  for (std::int64_t k = 0; k < choice.count; ++k) {
+    kept.push_back(encoded.starts[static_cast<std::size_t>(choice.first + k + 1)] - begin +
+                   infoBytes);
+  }
+  file.insert(file.end(), encoded.stream.begin() + static_cast<std::ptrdiff_t>(begin),
+              encoded.stream.begin() + static_cast<std::ptrdiff_t>(end));
+  // Neither number includes the decoder's own delay: the decoder adds that itself.
+  if (!WriteInfoFrame(file, infoBytes, kept, choice.delay, choice.padding)) {
+    std::fprintf(stderr, "frost_musicgen: unexpected LAME tag layout\n");
+    return {};
+  }
+  return file;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> EncodeMp3(const StereoLoop& loop) {
@@ -155,72 +250,14 @@ std::vector<std::uint8_t> EncodeMp3(const StereoLoop& loop) {
     std::fprintf(stderr, "frost_musicgen: cannot set up the MP3 encoder\n");
     return {};
   }
-
-  // What the encoder hears: the loop's end, the loop, its start again.
   const std::int64_t leadIn = kLeadInFrames * kSamplesPerFrame;
-  const std::int64_t heard = leadIn + kLoopFrames + kTailFrames * kSamplesPerFrame;
-  std::vector<float> left(static_cast<std::size_t>(heard));
-  std::vector<float> right(left.size());
-  for (std::int64_t i = 0; i < heard; ++i) {
-    left[static_cast<std::size_t>(i)] = loop.Left(i - leadIn);
-    right[static_cast<std::size_t>(i)] = loop.Right(i - leadIn);
-  }
-  std::vector<std::uint8_t> stream;
-  std::vector<unsigned char> chunk(kChunkBytes);
-  for (std::int64_t at = 0; at < heard; at += kChunkFrames) {
-    const int frames = static_cast<int>(std::min<std::int64_t>(kChunkFrames, heard - at));
-    const int written = lame_encode_buffer_ieee_float(
-        lame.get(), left.data() + at, right.data() + at, frames, chunk.data(), kChunkBytes);
-    if (written < 0) {
-      std::fprintf(stderr, "frost_musicgen: MP3 encoding failed (%d)\n", written);
-      return {};
-    }
-    stream.insert(stream.end(), chunk.begin(), chunk.begin() + written);
-  }
-  const int flushed = lame_encode_flush(lame.get(), chunk.data(), kChunkBytes);
-  if (flushed < 0) {
-    std::fprintf(stderr, "frost_musicgen: MP3 flush failed (%d)\n", flushed);
-    return {};
-  }
-  stream.insert(stream.end(), chunk.begin(), chunk.begin() + flushed);
-  const std::size_t infoBytes = lame_get_lametag_frame(lame.get(), chunk.data(), chunk.size());
-  const std::vector<std::size_t> starts = SplitFrames(stream);
-  if (infoBytes == 0 || infoBytes > chunk.size() || starts.size() < 2 || starts[1] != infoBytes) {
-    std::fprintf(stderr, "frost_musicgen: unexpected MP3 stream from the encoder\n");
-    return {};
-  }
-
-  // Audio frame k (the Info frame not counted) holds the encoder's input from sample
-  // k x 1152 - delay on, and the loop's first sample was input sample `leadIn`.
-  const std::int64_t firstSample = leadIn + lame_get_encoder_delay(lame.get());
-  const std::int64_t firstFrame = firstSample / kSamplesPerFrame - kWarmUpFrames;
-  const auto delay = static_cast<int>(firstSample - firstFrame * kSamplesPerFrame);
-  const std::int64_t frameCount =
-      (delay + kLoopFrames + kDecoderDelay + kSamplesPerFrame - 1) / kSamplesPerFrame;
-  const auto padding = static_cast<int>(frameCount * kSamplesPerFrame - delay - kLoopFrames);
-  const auto audioFrames = static_cast<std::int64_t>(starts.size()) - 1;
-  // The last few frames are coded as the input runs out: they are not the settled ones.
-  if (firstFrame < 0 || firstFrame + frameCount > audioFrames - 4) {
-    std::fprintf(stderr, "frost_musicgen: the encoder's frames do not cover the loop\n");
-    return {};
-  }
-
-  std::vector<std::uint8_t> file(chunk.begin(),
-                                 chunk.begin() + static_cast<std::ptrdiff_t>(infoBytes));
-  std::vector<std::size_t> kept;
-  const auto begin = starts[static_cast<std::size_t>(firstFrame + 1)];
-  const auto end = starts[static_cast<std::size_t>(firstFrame + frameCount + 1)];
-  for (std::int64_t k = 0; k < frameCount; ++k) {
-    kept.push_back(starts[static_cast<std::size_t>(firstFrame + k + 1)] - begin + infoBytes);
-  }
-  file.insert(file.end(), stream.begin() + static_cast<std::ptrdiff_t>(begin),
-              stream.begin() + static_cast<std::ptrdiff_t>(end));
-  // Neither number includes the decoder's own delay: the decoder adds that itself.
-  if (!WriteInfoFrame(file, infoBytes, kept, delay, padding)) {
-    std::fprintf(stderr, "frost_musicgen: unexpected LAME tag layout\n");
-    return {};
-  }
-  return file;
+  const std::optional<EncodedStream> encoded = EncodeAround(lame.get(), loop, leadIn);
+  if (!encoded) return {};
+  const std::optional<FrameChoice> choice =
+      PickLoopFrames(leadIn, lame_get_encoder_delay(lame.get()),
+                     static_cast<std::int64_t>(encoded->starts.size()) - 1);
+  if (!choice) return {};
+  return Splice(*encoded, *choice);
 }
 
 }  // namespace frost::musicgen
