@@ -6,16 +6,9 @@
 namespace frost::linux_host {
 namespace {
 
+// Crtc 7, showing mode 70 at (x, y).
 CrtcLayout Monitor(int x, int y, int width, int height, std::uint16_t rotation = 1) {
-  CrtcLayout crtc;
-  crtc.crtc = 7;
-  crtc.mode = 70;
-  crtc.x = x;
-  crtc.y = y;
-  crtc.width = width;
-  crtc.height = height;
-  crtc.rotation = rotation;
-  return crtc;
+  return CrtcLayout{7, 70, x, y, width, height, rotation};
 }
 
 TEST(ScreenLayout, ModeMatchesSizeAsShownRateAndEveryOutput) {
