@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "scene/scene_base.h"
@@ -14,6 +15,10 @@ class RecordingScene : public SceneBase {
   void Init() override { log += "I"; }
   void Draw() override { log += "D"; }
   void Shutdown() override { log += "S"; }
+  // How many times one of them ran.
+  int Count(char operation) const {
+    return static_cast<int>(std::count(log.begin(), log.end(), operation));
+  }
   std::string log;
 };
 

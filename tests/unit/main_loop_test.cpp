@@ -7,20 +7,12 @@
 
 #include "run/run_state.h"
 #include "support/fake_platform.h"
+#include "support/recording_scene.h"
 
 namespace frost {
 namespace {
 
 using testing::ScopedFakePlatform;
-
-class CountingScene : public SceneBase {
- public:
-  CountingScene() : SceneBase("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1) {}
-  void Update() override { ++frames; }
-  void Shutdown() override { ++shutdowns; }
-  int frames = 0;
-  int shutdowns = 0;
-};
 
 WindowEvent Event(EventKind kind) {
   WindowEvent event;
@@ -54,15 +46,15 @@ class MainLoopTest : public ::testing::Test {
     os->calls.clear();
   }
   ScopedFakePlatform os;
-  CountingScene scene;
+  testing::RecordingScene scene;
 };
 
 TEST_F(MainLoopTest, EscapeEndsThroughTheTeardownWithExitCodeOne) {
   os->events = {Activate(false)};
   os->idlePasses = 3;
   EXPECT_EQ(RunMainLoop(scene), 1);
-  EXPECT_EQ(scene.frames, 3);
-  EXPECT_EQ(scene.shutdowns, 1);
+  EXPECT_EQ(scene.Count('U'), 3);
+  EXPECT_EQ(scene.Count('S'), 1);
   EXPECT_TRUE(g_run.quit);
   EXPECT_EQ(os->calls.back(), "UnregisterWindowClass");
   EXPECT_TRUE(os->Called("RestoreDisplayMode"));
@@ -79,19 +71,19 @@ TEST_F(MainLoopTest, OtherKeysMouseAndClicksChangeNothing) {
                 Event(EventKind::MouseButton)};
   os->idlePasses = 2;
   EXPECT_EQ(RunMainLoop(scene), 1);
-  EXPECT_EQ(scene.frames, 2) << "the run only ended when the fake pressed Escape";
+  EXPECT_EQ(scene.Count('U'), 2) << "the run only ended when the fake pressed Escape";
 }
 
 TEST_F(MainLoopTest, CloseRequestsEndTheRun) {
   for (EventKind kind : {EventKind::Close, EventKind::Destroy, EventKind::Quit}) {
     ScopedFakePlatform fresh;
-    CountingScene another;
+    testing::RecordingScene another;
     g_run.mode = RunMode::FullScreen;
     fresh->events = {Activate(false), Event(kind)};
     fresh->idlePasses = 100;
     EXPECT_EQ(RunMainLoop(another), 1);
-    EXPECT_EQ(another.frames, 0);
-    EXPECT_EQ(another.shutdowns, 1);
+    EXPECT_EQ(another.Count('U'), 0);
+    EXPECT_EQ(another.Count('S'), 1);
   }
 }
 
@@ -99,7 +91,7 @@ TEST_F(MainLoopTest, NoFramesWhileMinimisedOrBeforeActivation) {
   os->idlePasses = 2;  // never activated
   os->events = {};
   EXPECT_EQ(RunMainLoop(scene), 1);
-  EXPECT_EQ(scene.frames, 0);
+  EXPECT_EQ(scene.Count('U'), 0);
 }
 
 TEST_F(MainLoopTest, MinimiseStopsFramesRestoreResumes) {

@@ -14,18 +14,12 @@
 #include "shell/main_loop.h"
 #include "support/fake_platform.h"
 #include "support/mp3_writer.h"
+#include "support/recording_scene.h"
 
 namespace frost {
 namespace {
 
 using testing::ScopedFakePlatform;
-
-class LoggingScene : public SceneBase {
- public:
-  LoggingScene() : SceneBase("ZIRavar", 800, 600, 32, 60, true, 32, 0, 1) {}
-  void Shutdown() override { ++shutdowns; }
-  int shutdowns = 0;
-};
 
 class MusicControlTest : public ::testing::Test {
  protected:
@@ -46,7 +40,7 @@ class MusicControlTest : public ::testing::Test {
 
   ScopedFakePlatform os;
   testing::TempDir dir;
-  LoggingScene scene;
+  testing::RecordingScene scene;
   std::string music;
 };
 
@@ -56,7 +50,7 @@ TEST_F(MusicControlTest, Mp3SourcePlaysTheStreamWithTheAnalyserOn) {
   ASSERT_TRUE(StartMusic(scene));
   EXPECT_TRUE(os->AudioOpen());
   EXPECT_TRUE(os->messages.empty());
-  EXPECT_EQ(scene.shutdowns, 0);
+  EXPECT_EQ(scene.Count('S'), 0);
   SetMusicVolume(0);
   os->PullAudio(2048);
   EXPECT_NE(MusicSpectrum(), nullptr);  // dance or not, the analyser runs for MP3s
@@ -82,7 +76,7 @@ TEST_F(MusicControlTest, MissingOrEmptyMp3PathStopsTheSceneThenShowsThePath) {
     EXPECT_LT(IndexOf("DestroyWindow"), IndexOf("MessageBox " + path));
     EXPECT_FALSE(os->AudioOpen());
   }
-  EXPECT_EQ(scene.shutdowns, 2);
+  EXPECT_EQ(scene.Count('S'), 2);
 }
 
 TEST_F(MusicControlTest, NoSoundDeviceShowsTheLibrarysErrorText) {
@@ -123,7 +117,7 @@ TEST_F(MusicControlTest, SourcesFromThreeUpNeverOpenTheLibraryYetFramesStayHarml
   EXPECT_FALSE(os->Called("OpenAudioOutput 44100"));
   EXPECT_FALSE(os->Called("CloseAudioOutput"));
   EXPECT_TRUE(os->messages.empty());
-  EXPECT_EQ(scene.shutdowns, 0);
+  EXPECT_EQ(scene.Count('S'), 0);
 }
 
 TEST_F(MusicControlTest, EscapeBeforeTheFirstIdlePassStartsNoMusic) {
