@@ -71,29 +71,8 @@ class SoundLibraryTest : public ::testing::Test {
   TempDir dir_;
 };
 
-TEST(FmodErrorTextTest, EveryCodeHasItsText) {
-  const char* texts[] = {
-      "No errors",
-      "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.",
-      "This command failed because FSOUND_Init was not called",
-      "Error initializing output device.",
-      "The output device is already in use and cannot be reused.",
-      "Playing the sound failed.",
-      "Soundcard does not support the features needed for this soundsystem (16bit stereo output)",
-      "Error setting cooperative level for hardware.",
-      "Error creating hardware sound buffer.",
-      "File not found",
-      "Unknown file format",
-      "Error loading file",
-      "Not enough memory ",
-      "The version number of this file format is not supported",
-      "An invalid parameter was passed to this function",
-      "Tried to use an EAX command on a non EAX enabled channel or output.",
-      "Failed to allocate a new channel",
-      "Recording not supported on this device",
-      "Required Mediaplayer codec is not installed",
-  };
-  for (int code = 0; code <= 18; ++code) EXPECT_STREQ(FmodErrorText(code), texts[code]) << code;
+// The texts the user can meet are checked where the library sets their codes, below.
+TEST(FmodErrorTextTest, CodesOutsideTheTableAreUnknown) {
   for (int code : {-1, 19, 1000}) EXPECT_STREQ(FmodErrorText(code), "Unknown error");
 }
 
@@ -161,12 +140,14 @@ TEST_F(SoundLibraryTest, FilesThatCannotBePlayedAreRefusedWithTheirCode) {
   };
   EXPECT_EQ(open(dir_.File("missing.mp3")), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);
+  EXPECT_STREQ(FmodErrorText(FSOUND_GetError()), "File not found");
   EXPECT_EQ(open(""), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);
 
   testing::WriteFileBytes(dir_.File("empty.mp3"), "");
   EXPECT_EQ(open(dir_.File("empty.mp3")), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_BAD);
+  EXPECT_STREQ(FmodErrorText(FSOUND_GetError()), "Error loading file");
   EXPECT_EQ(open(dir_.path()), nullptr);
 #ifdef _WIN32
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_NOTFOUND);  // Windows opens no folder as a file
@@ -179,6 +160,7 @@ TEST_F(SoundLibraryTest, FilesThatCannotBePlayedAreRefusedWithTheirCode) {
   testing::WriteFileBytes(dir_.File("notes.mp3"), text);
   EXPECT_EQ(open(dir_.File("notes.mp3")), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_FILE_FORMAT);
+  EXPECT_STREQ(FmodErrorText(FSOUND_GetError()), "Unknown file format");
   // A JPEG starts with 0xFF like a frame header does.
   std::string jpeg = "\xFF\xD8\xFF\xE0";
   jpeg += std::string(40000, '\x42');
@@ -188,6 +170,8 @@ TEST_F(SoundLibraryTest, FilesThatCannotBePlayedAreRefusedWithTheirCode) {
 
   EXPECT_EQ(FSOUND_Stream_Open(nullptr, 0, 0, 0), nullptr);
   EXPECT_EQ(FSOUND_GetError(), FMOD_ERR_INVALID_PARAM);
+  EXPECT_STREQ(FmodErrorText(FSOUND_GetError()),
+               "An invalid parameter was passed to this function");
   // Handles that were never opened are refused, not followed.
   EXPECT_EQ(FSOUND_Stream_Play(FSOUND_FREE, nullptr), -1);
   EXPECT_EQ(FSOUND_Stream_Stop(reinterpret_cast<FSOUND_STREAM*>(&text)), 0);
