@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "capture_run.h"
+#include "support/fake_platform.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
@@ -13,5 +14,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   frost::scene_test::ConfigureCaptures(argv[1], argv[2]);
+  // The scene code replayed beside the captures (camera path, snow) runs without a window;
+  // whatever it might ask of the system, the fake platform answers.
+  frost::testing::ScopedFakePlatform os;
   return RUN_ALL_TESTS();
 }

@@ -13,5 +13,5 @@ if out=$(compile "$above" "$@"); then
   echo "$above, from a layer above, compiles from this one"
   exit 1
 fi
-grep -q "No such file" <<<"$out" || { echo "$above failed for another reason: $out"; exit 1; }
+grep -qE "No such file|file not found" <<<"$out" || { echo "$above failed for another reason: $out"; exit 1; }
 echo "$below compiles; $above is not there"
