@@ -8,22 +8,7 @@
 namespace frost::linux_host {
 bool XrandrModeSwitch::Switch(int width, int height, int refreshRate) {
   if (width <= 0 || height <= 0) return false;
-  if (display_ == nullptr) {
-    // A connection of our own, kept until the mode is back: its idea of the screen's size is
-    // right from the start and follows every change.
-    display_ = XOpenDisplay(nullptr);
-    if (display_ == nullptr) return false;
-    int eventBase = 0;
-    int errorBase = 0;
-    int major = 0;
-    int minor = 0;
-    if (!XRRQueryExtension(display_, &eventBase, &errorBase) ||
-        !XRRQueryVersion(display_, &major, &minor) || major * 100 + minor < 102) {
-      Close();
-      return false;
-    }
-    XRRSelectInput(display_, DefaultRootWindow(display_), RRScreenChangeNotifyMask);
-  }
+  if (!Connect()) return false;
   ScreenLayout now;
   const int zero = ReadScreenLayout(display_, now) ? DisplayZeroIndex(display_, now) : -1;
   if (zero < 0) {
@@ -67,6 +52,25 @@ bool XrandrModeSwitch::Switch(int width, int height, int refreshRate) {
   }
   if (!switched_) Close();
   return ok;
+}
+
+bool XrandrModeSwitch::Connect() {
+  if (display_ != nullptr) return true;
+  // A connection of our own, kept until the mode is back: its idea of the screen's size is
+  // right from the start and follows every change.
+  display_ = XOpenDisplay(nullptr);
+  if (display_ == nullptr) return false;
+  int eventBase = 0;
+  int errorBase = 0;
+  int major = 0;
+  int minor = 0;
+  if (!XRRQueryExtension(display_, &eventBase, &errorBase) ||
+      !XRRQueryVersion(display_, &major, &minor) || major * 100 + minor < 102) {
+    Close();
+    return false;
+  }
+  XRRSelectInput(display_, DefaultRootWindow(display_), RRScreenChangeNotifyMask);
+  return true;
 }
 
 bool XrandrModeSwitch::MonitorOrigin(int& x, int& y) const {

@@ -33,6 +33,8 @@ class XrandrModeSwitch {
   bool MonitorOrigin(int& x, int& y) const;
 
  private:
+  // Opens the connection the switch keeps, with RandR 1.2 or later; false without one.
+  bool Connect();
   void Close();
 
   _XDisplay* display_ = nullptr;
