@@ -48,34 +48,13 @@ TEST(Camera, DefaultLooksAlongXWithZUpAndMinusYToTheRight) {
   EXPECT_DOUBLE_EQ(camera.zFar, 1.0);
 }
 
-// The look-at matrix written out independently, as the OpenGL utility library builds it.
-Mat4d ReferenceLookAt(Vec4d eye, Vec4d centre, Vec4d up) {
-  Vec4d f = centre - eye;
-  f.Normalize();
-  Vec4d s = f.Cross(up);
-  s.Normalize();
-  const Vec4d u = s.Cross(f);
-  Mat4d m = Mat4d::Identity();
-  const double rows[3][3] = {{s.x, s.y, s.z}, {u.x, u.y, u.z}, {-f.x, -f.y, -f.z}};
-  for (int r = 0; r < 3; ++r) {
-    for (int c = 0; c < 3; ++c) m.At(r, c) = rows[r][c];
-    m.At(r, 3) = -(rows[r][0] * eye.x + rows[r][1] * eye.y + rows[r][2] * eye.z);
-  }
-  return m;
-}
-
-TEST(Camera, ViewMatrixIsTheLookAtMatrix) {
+// The view matrix itself is checked against the GL utility library's look-at in the GL tests.
+TEST(Camera, UpEndsPerpendicularToTheViewUnitLongOnTheReferencesSide) {
   Camera camera(Vec4d(0, 0, 0, 1), Vec4d(1, 0, 0, 1), Vec4d(0, 0, 1, 1), 60, 4.0 / 3, 0.001, 150);
-  const Vec4d eye(2.5, -7.0, 1.25, 1);
-  const Vec4d target(0.1, 0.2, -0.3, 1);
-  camera.SetPosition(eye);
+  camera.SetPosition(Vec4d(2.5, -7.0, 1.25, 1));
   camera.SetUpReference(Vec4d(0.1, 0.05, 1, 1));
-  camera.LookAt(target);
+  camera.LookAt(Vec4d(0.1, 0.2, -0.3, 1));
   camera.OrthogonalizeUp();
-  camera.BuildViewMatrix();
-  const Mat4d expected = ReferenceLookAt(eye, target, Vec4d(0.1, 0.05, 1, 1));
-  for (int k = 0; k < 16; ++k) EXPECT_NEAR(camera.view.m[k], expected.m[k], 1e-12) << k;
-  // up ends perpendicular to dir, unit length, on the reference's side.
   EXPECT_NEAR(camera.up.Dot3(camera.dir), 0.0, 1e-12);
   EXPECT_NEAR(camera.up.Dot3(camera.up), 1.0, 1e-12);
   EXPECT_GT(camera.up.z, 0.0);
