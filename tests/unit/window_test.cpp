@@ -214,12 +214,6 @@ TEST_F(WindowTest, ClassRegistrationFailureIsTold) {
   EXPECT_EQ(os->messages[0].icon, MessageIcon::Exclamation);
 }
 
-TEST_F(WindowTest, ZeroHeightBecomesOne) {
-  scene.window.ResizeViewport(640, 0);
-  EXPECT_EQ(scene.window.width, 640);
-  EXPECT_EQ(scene.window.height, 1);
-}
-
 TEST_F(WindowTest, StartOpensThenInitsAndStopShutsDownThenCloses) {
   scene.fps = 9;
   ASSERT_TRUE(scene.Start());
