@@ -137,16 +137,6 @@ TEST_F(ConfigDialogTest, FileThatCannotBeReadShowsTheStartingValues) {
   EXPECT_TRUE(view.boxes.empty());
 }
 
-TEST_F(ConfigDialogTest, ShortFileChangesOnlyTheFieldsItHolds) {
-  WriteConfig(std::string("\x01\x04", 2));
-  view.Init();
-  EXPECT_EQ(view.Control(kModeCombo).selection, 1);
-  EXPECT_TRUE(view.Control(kNoSoundRadio).checked);
-  EXPECT_TRUE(view.Control(kDanceCheck).checked);
-  EXPECT_FALSE(view.Control(kFpsCheck).checked);
-  EXPECT_EQ(view.Control(kPathEdit).text, kDefaultPath) << "not an empty path";
-}
-
 TEST_F(ConfigDialogTest, UnreadableInstallKeyEndsTheProgram) {
   os->installKey = {false, ""};
   WriteConfig(Flags("\x01\x02\x00\x01\x00\x00") + "kept.mp3");
