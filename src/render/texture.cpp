@@ -97,8 +97,7 @@ bool Texture::LoadJpeg(const char* fileName) {
   return true;
 }
 
-bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const char* f4,
-                          const char* f5, const char* f6) {
+bool Texture::LoadCubeMap(const std::array<const char*, 6>& faces) {
   Release();
   Generate(GL_TEXTURE_CUBE_MAP_ARB);
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
@@ -106,7 +105,6 @@ bool Texture::LoadCubeMap(const char* f1, const char* f2, const char* f3, const 
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_CUBE_MAP_ARB, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  const char* faces[6] = {f1, f2, f3, f4, f5, f6};
   for (unsigned face = 0; face < 6; ++face) {
     JpegImage image;
     // The cube map stays without its picture. No placeholder: the only 2D texture bound here

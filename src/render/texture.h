@@ -1,6 +1,7 @@
 // Textures: loaded from JPEG and TGA, cube maps, blank render targets.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -22,8 +23,7 @@ class Texture {
   // False when the picture cannot be decoded: the texture then holds the 2 x 2 placeholder.
   bool LoadJpeg(const char* fileName);
   // Six pictures: +X, -X, +Y, -Y, +Z, -Z. A face that fails ends the load.
-  bool LoadCubeMap(const char* f1, const char* f2, const char* f3, const char* f4, const char* f5,
-                   const char* f6);
+  bool LoadCubeMap(const std::array<const char*, 6>& faces);
   // An uncompressed 8, 24 or 32-bit TGA, uploaded without mipmaps.
   bool LoadTga(const char* fileName);
   // A black-and-white 2 x 2 checkerboard in the bound 2D texture.

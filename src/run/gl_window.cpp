@@ -85,14 +85,7 @@ bool GlWindow::OpenChildWindow(WindowHandle parent) {
   request.style = WindowStyle::Child;
   request.parent = parent;
   request.title = "OpenGL";  // named for its class, not for the saver
-  request.width = width;
-  request.height = height;
-  request.pixelFormat = PixelFormat();
-  if (!CreateWindowAndContext(request)) return false;
-  Os().ShowWindow(hwnd, false);
-  if (!Os().SetSwapInterval(1)) Os().SetSwapInterval(0);
-  glViewport(0, 0, width, height);
-  return true;
+  return CreateWindowAndContext(request, false);
 }
 
 bool GlWindow::OpenOwnWindow() {
@@ -132,20 +125,13 @@ bool GlWindow::OpenOwnWindow() {
     request.style = WindowStyle::OverlappedTopmost;
   }
   request.title = title;
+  return CreateWindowAndContext(request, true);
+}
+
+bool GlWindow::CreateWindowAndContext(WindowRequest request, bool takeFocus) {
   request.width = width;
   request.height = height;
   request.pixelFormat = PixelFormat();
-  if (!CreateWindowAndContext(request)) return false;
-
-  Os().ShowWindow(hwnd, true);
-  // Ask for vsync so that frames are paced inside the swap; where the driver refuses, the
-  // loop runs unpaced.
-  if (!Os().SetSwapInterval(1)) Os().SetSwapInterval(0);
-  glViewport(0, 0, width, height);
-  return true;
-}
-
-bool GlWindow::CreateWindowAndContext(const WindowRequest& request) {
   hwnd = Os().CreateWindow(request);
   if (hwnd == 0) {
     Fail(WindowTexts::kWindowFailed);
@@ -174,6 +160,11 @@ bool GlWindow::CreateWindowAndContext(const WindowRequest& request) {
     Fail("Can't Activate The GL Rendering Context.");
     return false;
   }
+  Os().ShowWindow(hwnd, takeFocus);
+  // Ask for vsync so that frames are paced inside the swap; where the driver refuses, the
+  // loop runs unpaced.
+  if (!Os().SetSwapInterval(1)) Os().SetSwapInterval(0);
+  glViewport(0, 0, width, height);
   return true;
 }
 

@@ -1,9 +1,7 @@
-// The window, display mode and GL context a run draws in.
-#pragma once
-
 // The window a run draws in, the display mode a full-screen run switches to, and the GL
 // context: opened, resized and closed the same way for every run mode, with the messages their
 // failures give. The scene owns one and draws into it.
+#pragma once
 
 #include "platform/platform.h"
 
@@ -59,7 +57,9 @@ class GlWindow {
 
  private:
   bool OpenOwnWindow();
-  bool CreateWindowAndContext(const WindowRequest& request);
+  // Makes the window at the current size, its device and GL contexts, then shows it (taking
+  // the keyboard focus or not) with vsync asked for and the viewport set.
+  bool CreateWindowAndContext(WindowRequest request, bool takeFocus);
 };
 
 // The texts the window code shows; the end-to-end tests look for them too.

@@ -1,7 +1,5 @@
 #include "scene/globe_scene.h"
 
-#include <array>
-
 #include "audio/music_stream.h"
 #include "render/gl.h"
 #include "render/solid_sphere.h"
@@ -34,11 +32,8 @@ void GlobeScene::Init() {
 
   sceneTextures = std::make_unique<Texture[]>(Slot::kCount);
   Texture* slots = sceneTextures.get();
-  const auto loadCube = [](Texture& slot, const std::array<const char*, 6>& faces) {
-    slot.LoadCubeMap(faces[0], faces[1], faces[2], faces[3], faces[4], faces[5]);
-  };
-  loadCube(slots[Slot::kGlassCube], data_files::kGlassCube);
-  loadCube(slots[Slot::kCentrepieceCube], data_files::kCentrepieceCube);
+  slots[Slot::kGlassCube].LoadCubeMap(data_files::kGlassCube);
+  slots[Slot::kCentrepieceCube].LoadCubeMap(data_files::kCentrepieceCube);
   slots[Slot::kGlow].CreateBlank(128, 128);
   for (int slot : {Slot::kSoftSprite, Slot::kSnowflake}) {
     slots[slot].LoadJpeg(slot == Slot::kSoftSprite ? data_files::kGlowSprite

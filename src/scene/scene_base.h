@@ -13,9 +13,8 @@
 
 namespace frost {
 
-// The base of the scene object: the window it draws in, its clock, the frame-rate text, the fade
-// and the picture's shape. The scene itself overrides the four operations, which the shell calls in
-// this slot order: Update, Init, Draw, Shutdown.
+// The scene itself overrides the four operations, which the shell calls in this slot order:
+// Update, Init, Draw, Shutdown.
 class SceneBase {
  public:
   SceneBase(const char* title, int width, int height, int colorBits, int refreshRate,

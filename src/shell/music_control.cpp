@@ -38,6 +38,14 @@ bool CarriesOnSilently(const std::string& text, const char* caption) {
   return true;
 }
 
+// What a failure to start the music does: ends the run with its message, or, inside a
+// daemon's window, carries on without music. True when the run goes on.
+bool FailStart(SceneBase& scene, const std::string& text, const char* caption) {
+  if (CarriesOnSilently(text, caption)) return true;
+  TellAfterStopping(scene, text, caption);
+  return false;
+}
+
 // Opens the sound library unless the source needs none; false when it could not.
 bool InitSound() {
   if (Source() >= 3) return true;
@@ -48,18 +56,12 @@ bool InitSound() {
 
 bool StartMusic(SceneBase& scene) {
   if (Source() >= kNoSound) return true;
-  if (!InitSound()) {
-    if (CarriesOnSilently(FmodErrorText(FSOUND_GetError()), "FMOD Error")) return true;
-    TellAfterStopping(scene, FmodErrorText(FSOUND_GetError()), "FMOD Error");
-    return false;
-  }
+  if (!InitSound()) return FailStart(scene, FmodErrorText(FSOUND_GetError()), "FMOD Error");
   if (Source() == kMp3File) {
     if (!OpenMusicStream(g_settings.mp3Path)) {
       // The loop ends without its teardown, so the sound device is let go here.
       FSOUND_Close();
-      if (CarriesOnSilently(g_settings.mp3Path, "Fatal Error")) return true;
-      TellAfterStopping(scene, g_settings.mp3Path, "Fatal Error");
-      return false;
+      return FailStart(scene, g_settings.mp3Path, "Fatal Error");
     }
     PlayMusicStream();
     return true;

@@ -179,8 +179,8 @@ TEST_F(RenderGl, CubeMapSamplesEachFaceAlongItsAxis) {
                                    testing::SolidPicture(16, 16, c[0], c[1], c[2])));
   }
   Texture cube;
-  ASSERT_TRUE(cube.LoadCubeMap(files[0].c_str(), files[1].c_str(), files[2].c_str(),
-                               files[3].c_str(), files[4].c_str(), files[5].c_str()));
+  ASSERT_TRUE(cube.LoadCubeMap({files[0].c_str(), files[1].c_str(), files[2].c_str(),
+                                files[3].c_str(), files[4].c_str(), files[5].c_str()}));
   cube.BindCubeMap();
   glEnable(GL_TEXTURE_CUBE_MAP_ARB);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -205,8 +205,8 @@ TEST_F(RenderGl, CubeMapSamplesEachFaceAlongItsAxis) {
   Texture bystander;
   ASSERT_TRUE(bystander.LoadJpeg(files[0].c_str()));
   Texture broken;
-  EXPECT_FALSE(broken.LoadCubeMap(files[0].c_str(), "missing.jpg", files[2].c_str(),
-                                  files[3].c_str(), files[4].c_str(), files[5].c_str()));
+  EXPECT_FALSE(broken.LoadCubeMap({files[0].c_str(), "missing.jpg", files[2].c_str(),
+                                   files[3].c_str(), files[4].c_str(), files[5].c_str()}));
   EXPECT_EQ(LevelParameter(GL_TEXTURE_WIDTH), 16);
 }
 
