@@ -5,18 +5,20 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "render/texture.h"
 #include "render_gl_fixture.h"
-#include "support/jpeg_writer.h"
+#include "support/picture_files.h"
 
 namespace frost {
 namespace {
 
 using testing::ReadPixel;
 using testing::RenderGl;
+using testing::TgaFile;
 
 std::string TempFile(const std::string& name) {
   const auto dir = std::filesystem::temp_directory_path() / "frostmote-gl-test";
@@ -24,23 +26,8 @@ std::string TempFile(const std::string& name) {
   return (dir / name).string();
 }
 
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<std::uint8_t> TgaFile(int width, int height, int bits,
-                                  const std::vector<std::uint8_t>& pixels) {
-  std::vector<std::uint8_t> bytes(18 + pixels.size(), 0);
-  bytes[2] = bits == 8 ? 3 : 2;
-  bytes[12] = static_cast<std::uint8_t>(width & 0xFF);
-  bytes[13] = static_cast<std::uint8_t>(width >> 8);
-  bytes[14] = static_cast<std::uint8_t>(height & 0xFF);
-  bytes[15] = static_cast<std::uint8_t>(height >> 8);
-  bytes[16] = static_cast<std::uint8_t>(bits);
-  for (std::size_t i = 0; i < pixels.size(); ++i) bytes[18 + i] = pixels[i];
-  return bytes;
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 GLint LevelParameter(GLenum name) {
@@ -49,39 +36,32 @@ GLint LevelParameter(GLenum name) {
   return value;
 }
 
-TEST_F(RenderGl, MissingJpegGivesTheCheckerboardPlaceholder) {
-  Texture texture;
-  EXPECT_FALSE(texture.LoadJpeg(TempFile("no-such-picture.jpg").c_str()));
-  EXPECT_EQ(texture.Width(), 2);
-  EXPECT_FALSE(texture.Empty());
-  texture.Bind();
-  DrawTextureNearest();
-  // t = 0 is the bottom of the quad: row 0 is black, white; row 1 white, black.
-  EXPECT_EQ(ReadPixel(64, 64)[0], 0);
-  EXPECT_EQ(ReadPixel(192, 64)[0], 255);
-  EXPECT_EQ(ReadPixel(64, 192)[0], 255);
-  EXPECT_EQ(ReadPixel(192, 192)[0], 0);
-
+// Which files the reader refuses is its own unit test's matter; here, that a missing or refused
+// file gets the placeholder, and a good one its own size.
+TEST_F(RenderGl, MissingOrBrokenJpegsGiveTheCheckerboardPlaceholder) {
+  const std::string good = TempFile("good.jpg");
+  ASSERT_TRUE(testing::WriteJpeg(good, 64, 32, 3, testing::SolidPicture(64, 32, 200, 30, 40)));
+  std::stringstream bytes;
+  bytes << std::ifstream(good, std::ios::binary).rdbuf();
+  ASSERT_GT(bytes.str().size(), 200u);
+  const std::string truncated = TempFile("truncated.jpg");
+  WriteBytes(truncated, bytes.str().substr(0, 200));
+  for (const std::string& path : {TempFile("no-such-picture.jpg"), truncated}) {
+    Texture texture;
+    EXPECT_FALSE(texture.LoadJpeg(path.c_str()));
+    EXPECT_EQ(texture.Width(), 2);
+    EXPECT_FALSE(texture.Empty());
+    texture.Bind();
+    DrawTextureNearest();
+    // t = 0 is the bottom of the quad: row 0 is black, white; row 1 white, black.
+    EXPECT_EQ(ReadPixel(64, 64)[0], 0) << path;
+    EXPECT_EQ(ReadPixel(192, 64)[0], 255) << path;
+    EXPECT_EQ(ReadPixel(64, 192)[0], 255) << path;
+    EXPECT_EQ(ReadPixel(192, 192)[0], 0) << path;
+  }
   Texture none;
   EXPECT_FALSE(none.LoadJpeg(nullptr));
   EXPECT_TRUE(none.Empty());
-}
-
-// Which files the reader refuses is its own unit test's matter; here, that a refused file gets
-// the placeholder as a missing one does, and a good one its own size.
-TEST_F(RenderGl, BrokenJpegsFallBackToThePlaceholder) {
-  const std::string good = TempFile("good.jpg");
-  ASSERT_TRUE(testing::WriteJpeg(good, 64, 32, 3, testing::SolidPicture(64, 32, 200, 30, 40)));
-  std::ifstream in(good, std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  ASSERT_GT(bytes.size(), 200u);
-  const std::string truncated = TempFile("truncated.jpg");
-  WriteBytes(truncated, std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 200));
-  Texture texture;
-  EXPECT_FALSE(texture.LoadJpeg(truncated.c_str()));
-  EXPECT_EQ(texture.Width(), 2);
-
   Texture loaded;
   ASSERT_TRUE(loaded.LoadJpeg(good.c_str()));
   EXPECT_EQ(loaded.Width(), 64);
@@ -103,7 +83,7 @@ TEST_F(RenderGl, GreyJpegBecomesALuminanceTexture) {
 
 TEST_F(RenderGl, TgaDepthsUploadAsTheirFormats) {
   const std::string rgb = TempFile("rgb.tga");
-  WriteBytes(rgb, TgaFile(2, 1, 24, {0x10, 0x20, 0x30, 1, 2, 3}));
+  WriteBytes(rgb, TgaFile(2, 1, 24, "\x10\x20\x30\x01\x02\x03"));
   Texture colour;
   ASSERT_TRUE(colour.LoadTga(rgb.c_str()));
   colour.Bind();
@@ -116,7 +96,7 @@ TEST_F(RenderGl, TgaDepthsUploadAsTheirFormats) {
   EXPECT_EQ(LevelParameter(GL_TEXTURE_WIDTH), 2);
 
   const std::string alpha = TempFile("alpha.tga");
-  WriteBytes(alpha, TgaFile(2, 2, 8, {0, 64, 128, 255}));
+  WriteBytes(alpha, TgaFile(2, 2, 8, std::string("\x00\x40\x80\xFF", 4)));
   Texture coverage;
   ASSERT_TRUE(coverage.LoadTga(alpha.c_str()));
   coverage.Bind();
@@ -128,7 +108,7 @@ TEST_F(RenderGl, TgaDepthsUploadAsTheirFormats) {
 TEST_F(RenderGl, ReadOnlyFontStillLoads) {
   const std::string path = TempFile("readonly.tga");
   std::filesystem::remove(path);
-  WriteBytes(path, TgaFile(2, 2, 32, std::vector<std::uint8_t>(16, 0x80)));
+  WriteBytes(path, TgaFile(2, 2, 32, std::string(16, '\x80')));
   ASSERT_EQ(chmod(path.c_str(), 0444), 0);
   testing::Sdl().openModes.clear();
   Texture font;
@@ -144,7 +124,7 @@ TEST_F(RenderGl, ReadOnlyFontStillLoads) {
 // missing file leaves a texture without an image.
 TEST_F(RenderGl, CorruptTgaGivesATextureWithoutAnImage) {
   const std::string huge = TempFile("huge.tga");
-  WriteBytes(huge, TgaFile(65535, 65535, 32, std::vector<std::uint8_t>(64, 1)));
+  WriteBytes(huge, TgaFile(65535, 65535, 32, std::string(64, 1)));
   Texture texture;
   EXPECT_FALSE(texture.LoadTga(huge.c_str()));
   texture.Bind();

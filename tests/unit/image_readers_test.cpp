@@ -8,24 +8,14 @@
 #include "render/image.h"
 #include "render/tga_reader.h"
 #include "support/fake_platform.h"
-#include "support/jpeg_writer.h"
+#include "support/picture_files.h"
 
 namespace frost {
 namespace {
 
 using testing::ScopedFakePlatform;
 using testing::TempDir;
-
-std::string TgaFile(int width, int height, int bits, const std::string& pixels) {
-  std::string bytes(18, '\0');
-  bytes[2] = bits == 8 ? 3 : 2;
-  bytes[12] = static_cast<char>(width & 0xFF);
-  bytes[13] = static_cast<char>(width >> 8);
-  bytes[14] = static_cast<char>(height & 0xFF);
-  bytes[15] = static_cast<char>(height >> 8);
-  bytes[16] = static_cast<char>(bits);
-  return bytes + pixels;
-}
+using testing::TgaFile;
 
 TgaResult Read(const std::string& path, TgaPixels& out) {
   std::FILE* file = std::fopen(path.c_str(), "rb");

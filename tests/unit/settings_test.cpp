@@ -66,46 +66,32 @@ TEST_F(SettingsFile, RoundTripKeepsEveryField) {
   EXPECT_EQ(loaded.mp3Path, settings.mp3Path);
 }
 
-TEST_F(SettingsFile, SixByteFileHasEmptyPath) {
-  Write(std::string("\x02\x02\x00\x01\x00\x00", 6));
-  SaverSettings settings = Defaulted();
-  ASSERT_TRUE(SettingsStore::Load("", settings));
-  EXPECT_EQ(settings.displayModeIndex, 2);
-  EXPECT_EQ(settings.audioSource, 2);
-  EXPECT_EQ(settings.danceWithMusic, 0);
-  EXPECT_EQ(settings.showFps, 1);
-  EXPECT_EQ(settings.mp3Path, "");
-}
-
-TEST_F(SettingsFile, ShortFileKeepsDefaultsForMissingFields) {
-  Write(std::string("\x03\x04", 2));
-  SaverSettings settings = Defaulted("/data/endcreds.mp3");
-  ASSERT_TRUE(SettingsStore::Load("", settings));
-  EXPECT_EQ(settings.displayModeIndex, 3);
-  EXPECT_EQ(settings.audioSource, 4);
-  EXPECT_EQ(settings.danceWithMusic, 1);
-  EXPECT_EQ(settings.showFps, 0);
-  EXPECT_EQ(settings.mp3Path, "/data/endcreds.mp3");
-
-  Write("");
-  settings = Defaulted("keep.mp3");
-  ASSERT_TRUE(SettingsStore::Load("", settings));
-  EXPECT_EQ(settings.audioSource, 1);
-  EXPECT_EQ(settings.mp3Path, "keep.mp3");
-}
-
-TEST_F(SettingsFile, LongFileIsCutAfter2048Bytes) {
-  Write(std::string("\x00\x01\x01\x00\x00\x00", 6) + std::string(5000, 'p'));
-  SaverSettings settings = Defaulted();
-  ASSERT_TRUE(SettingsStore::Load("", settings));
-  EXPECT_EQ(settings.mp3Path, std::string(2042, 'p'));
-}
-
-TEST_F(SettingsFile, ZeroByteEndsThePath) {
-  Write(std::string("\x00\x01\x01\x00\x00\x00/a.mp3\x00/b.mp3", 19));
-  SaverSettings settings = Defaulted();
-  ASSERT_TRUE(SettingsStore::Load("", settings));
-  EXPECT_EQ(settings.mp3Path, "/a.mp3");
+// A file of any length loads: what it holds, and the record's values for what it lacks.
+TEST_F(SettingsFile, EveryLengthLoadsWhatItHolds) {
+  const std::string header("\x00\x01\x01\x00\x00\x00", 6);
+  const struct {
+    const char* name;
+    std::string bytes;
+    int mode, source, dance, fps;
+    std::string path;
+  } cases[] = {
+      {"empty", "", 0, 1, 1, 0, "default.mp3"},
+      {"two bytes", "\x03\x04", 3, 4, 1, 0, "default.mp3"},
+      {"six bytes", std::string("\x02\x02\x00\x01\x00\x00", 6), 2, 2, 0, 1, ""},
+      {"cut after 2048 bytes", header + std::string(5000, 'p'), 0, 1, 1, 0, std::string(2042, 'p')},
+      {"zero byte ends the path", header + std::string("/a.mp3\0/b.mp3", 13), 0, 1, 1, 0, "/a.mp3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write(c.bytes);
+    SaverSettings settings = Defaulted();
+    ASSERT_TRUE(SettingsStore::Load("", settings));
+    EXPECT_EQ(settings.displayModeIndex, c.mode);
+    EXPECT_EQ(settings.audioSource, c.source);
+    EXPECT_EQ(settings.danceWithMusic, c.dance);
+    EXPECT_EQ(settings.showFps, c.fps);
+    EXPECT_EQ(settings.mp3Path, c.path);
+  }
 }
 
 TEST_F(SettingsFile, MissingFileLeavesRecordUnchanged) {

@@ -40,7 +40,9 @@ constexpr int kSnowflakeSize = 64;
 constexpr int kFontCell = 16;  // 256 x 128: shown at 12 pixels, a mild minification
 
 bool WriteJpeg(const std::filesystem::path& folder, const char* name, const Image& image) {
-  const std::vector<std::uint8_t> bytes = EncodeJpeg(image, kJpegQuality);
+  const std::vector<std::uint8_t> rgb = image.ToRgb8();
+  const std::vector<std::uint8_t> bytes =
+      jpeg::Encode(rgb.data(), image.Width(), image.Height(), 3, kJpegQuality, jpeg::Chroma::Full);
   if (bytes.empty()) {
     std::fprintf(stderr, "frost_artgen: cannot encode %s\n", name);
     return false;

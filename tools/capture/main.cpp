@@ -18,7 +18,8 @@
 #include <vector>
 
 #include "driven_platform.h"
-#include "jpeg_writer.h"
+#include "frame_pixels.h"
+#include "jpeg_encoder.h"
 #include "png_writer.h"
 #include "render/gl.h"
 #include "run/run_state.h"
@@ -160,9 +161,12 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
       std::snprintf(name, sizeof name, "/frame-%08.3f.%s", options.times[next],
                     options.jpeg ? "jpg" : "png");
       const std::string path = options.outDir + name;
+      const int width = scene.window.width;
+      const int height = scene.window.height;
       const bool written =
-          options.jpeg ? capture::WriteFrameJpeg(path, scene.window.width, scene.window.height)
-                       : capture::WriteFramePng(path, scene.window.width, scene.window.height);
+          options.jpeg ? jpeg::WriteFile(path, capture::ReadFramePixels(width, height).data(),
+                                         width, height, 3, 90, jpeg::Chroma::Halved)
+                       : capture::WriteFramePng(path, width, height);
       if (!written) {
         std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
         return 1;

@@ -27,7 +27,7 @@ bool WriteFramePng(const std::string& path, int width, int height) {
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  for (int y = height - 1; y >= 0; --y) {
+  for (int y = 0; y < height; ++y) {
     png_write_row(png, pixels.data() + rowBytes * static_cast<std::size_t>(y));
   }
   png_write_end(png, info);
