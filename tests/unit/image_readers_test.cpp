@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "render/image.h"
@@ -129,6 +130,13 @@ TEST_F(JpegReader, BadFilesFailWithoutAnImage) {
   }
   JpegImage missing;
   EXPECT_FALSE(missing.Load(dir.File("missing.jpg")));
+}
+
+// libjpeg's own error handler ends the process; the encoder's must hand the failure back.
+TEST(JpegEncoder, RefusesAnEmptyPictureAndWritesNothing) {
+  TempDir dir;
+  EXPECT_FALSE(testing::WriteJpeg(dir.File("empty.jpg"), 0, 0, 3, {}));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("empty.jpg")));
 }
 
 }  // namespace
