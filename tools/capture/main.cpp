@@ -163,10 +163,10 @@ int Capture(GlobeScene& scene, capture::DrivenPlatform& platform, const Options&
       const std::string path = options.outDir + name;
       const int width = scene.window.width;
       const int height = scene.window.height;
-      const bool written =
-          options.jpeg ? jpeg::WriteFile(path, capture::ReadFramePixels(width, height).data(),
-                                         width, height, 3, 90, jpeg::Chroma::Halved)
-                       : capture::WriteFramePng(path, width, height);
+      const std::vector<unsigned char> pixels = capture::ReadFramePixels(width, height);
+      const bool written = options.jpeg ? jpeg::WriteFile(path, pixels.data(), width, height, 3, 90,
+                                                          jpeg::Chroma::Halved)
+                                        : capture::WritePng(path, pixels, width, height);
       if (!written) {
         std::fprintf(stderr, "frostmote-capture: cannot write %s\n", path.c_str());
         return 1;

@@ -3,15 +3,12 @@
 #include <png.h>
 
 #include <cstdio>
-#include <vector>
-
-#include "frame_pixels.h"
 
 namespace frost::capture {
 
-bool WriteFramePng(const std::string& path, int width, int height) {
+bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels, int width,
+              int height) {
   const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-  std::vector<unsigned char> pixels = ReadFramePixels(width, height);
 
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace frost::capture {
 
-// Reads the current GL colour buffer (width x height, bottom row first) and writes it as an
-// RGB PNG, top row first. False when the file cannot be written.
-bool WriteFramePng(const std::string& path, int width, int height);
+// Writes tightly packed RGB rows, top row first, as a PNG. False when the file cannot be written.
+bool WritePng(const std::string& path, const std::vector<unsigned char>& pixels, int width,
+              int height);
 
 }  // namespace frost::capture
